@@ -1,0 +1,116 @@
+// cleavo.dll: copies one byte range of the input file into one piece file
+// per call, keeping the input open from the first piece to the last.
+#include "cleavo.h"
+
+#include <windows.h>
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
+#include <sys/types.h>
+#include <errno.h>
+
+#include <cinttypes>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+const unsigned kChunk = 1000000;
+
+// The input of the current run; -1 while no run is open.
+int inputHandle = -1;
+
+// One copy buffer for every call, outside the stack: a megabyte of automatic
+// storage would overflow a thread with a small stack.
+char copyBuffer[kChunk];
+
+void closeInput() {
+    if (inputHandle >= 0) _close(inputHandle);
+    inputHandle = -1;
+}
+
+void tell(const std::string& text, const char* caption) {
+    MessageBoxA(nullptr, text.c_str(), caption, MB_OK);
+}
+
+std::string reasonFor(int err) {
+    switch (err) {
+    case ENOSPC: return "There is not enough space on the disk.";
+    case EACCES: return "Access is denied.";
+    case ENOENT: return "The path does not exist.";
+    default: {
+        char text[64];
+        snprintf(text, sizeof text, "System error %d.", err);
+        return text;
+    }
+    }
+}
+
+// A failed piece ends the run: the input and the piece file are closed.
+unsigned char failPiece(int piece, const char* caption, const char* path, int err) {
+    tell(std::string(path) + "\r\n" + reasonFor(err), caption);
+    if (piece >= 0) _close(piece);
+    closeInput();
+    return 0;
+}
+
+}  // namespace
+
+extern "C" unsigned char __stdcall split(const char* inPath, const char* piecePath,
+                                         double firstByte, double lastByte,
+                                         int pieceNo, int pieceCount) {
+    if (pieceNo == 1) {
+        closeInput();  // a run abandoned part-way leaves nothing open behind it
+        inputHandle = _open(inPath, _O_BINARY | _O_RDONLY);
+        if (inputHandle < 0) {
+            tell(inPath, "Cannot Open:");
+            closeInput();
+            return 0;
+        }
+    }
+
+    int piece = _open(piecePath, _O_BINARY | _O_TRUNC | _O_CREAT | _O_WRONLY, _S_IREAD | _S_IWRITE);
+    if (piece < 0) return failPiece(piece, "Cannot Create:", piecePath, errno);
+
+    if (!(lastByte > firstByte)) {
+        tell("Last byte is less than first byte", "Error:");
+        _close(piece);
+        closeInput();
+        return 0;
+    }
+
+    // The count is 64-bit so that ranges past 4 GiB stay exact.
+    uint64_t count = firstByte > 0 ? static_cast<uint64_t>(firstByte) : 0;
+    while (lastByte > static_cast<double>(count)) {
+        uint64_t left = static_cast<uint64_t>(lastByte - static_cast<double>(count));
+        unsigned n = left > kChunk ? kChunk : static_cast<unsigned>(left);
+        int got = _read(inputHandle, copyBuffer, n);
+        if (got < 0) return failPiece(piece, "Cannot Read:", inPath, errno);
+        if (got == 0) break;  // the input ended before lastByte
+        int put = _write(piece, copyBuffer, static_cast<unsigned>(got));
+        if (put != got) return failPiece(piece, "Cannot Write:", piecePath, put < 0 ? errno : ENOSPC);
+        count += static_cast<unsigned>(got);
+    }
+
+    if (pieceNo == pieceCount) closeInput();
+    if (_close(piece) != 0) {
+        int err = errno;
+        closeInput();
+        return failPiece(-1, "Cannot Write:", piecePath, err);
+    }
+    return 1;
+}
+
+extern "C" unsigned char __stdcall BigFileSize(const char* inPath, char* sizeText) {
+    memset(sizeText, 0, 20);
+    struct _stati64 st;
+    if (_stati64(inPath, &st) != 0) {
+        tell(inPath, "Cannot Open:");
+        return 0;
+    }
+    snprintf(sizeText, 20, "%19" PRId64, static_cast<int64_t>(st.st_size));
+    sizeText[19] = 0;
+    return 1;
+}

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs what building and testing Cleavo needs on Debian/Ubuntu, only where it is missing.
+set -euo pipefail
+
+SUDO=""
+if [ "$(id -u)" != 0 ]; then SUDO="sudo"; fi
+
+need=()
+command -v cmake >/dev/null || need+=(cmake)
+command -v ninja >/dev/null || need+=(ninja-build)
+command -v i686-w64-mingw32-g++-posix >/dev/null || need+=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686)
+[ -f /usr/src/googletest/CMakeLists.txt ] || need+=(googletest)
+command -v Xvfb >/dev/null || need+=(xvfb)
+if ! command -v wine >/dev/null || ! dpkg -s wine32 >/dev/null 2>&1; then
+  need+=(wine wine32)
+fi
+if [ "${CLEAVO_SCREENSHOTS:-}" = 1 ]; then
+  command -v import >/dev/null || need+=(imagemagick)
+fi
+
+if [ ${#need[@]} -gt 0 ]; then
+  echo "setup: installing ${need[*]}"
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    $SUDO dpkg --add-architecture i386
+  fi
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
+fi
