@@ -1,0 +1,38 @@
+// File-system operations of the program.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// folder, a "\" unless it already ends in one, then name.
+std::string joinFolder(const std::string& folder, const std::string& name);
+
+// True when a directory search for the path finds an ordinary file (not a
+// folder; hidden and system files count as absent).
+bool ordinaryFileExists(const std::string& path);
+// True when a directory search finds anything at the path, folders included.
+bool anythingExists(const std::string& path);
+
+// The 64-bit length of a file; a run-time error 53 when it is missing.
+uint64_t fileLength(const std::string& path);
+
+// Deletes a file; failures are the caller's to ignore.
+bool deleteFileQuietly(const std::string& path);
+
+// Clears read-only, hidden, system and archive marks; a run-time error on failure.
+void setNormalAttributes(const std::string& path);
+
+// Writes bytes as the whole content of a file, replacing it; run-time errors
+// for a file that cannot be created or written (a full disk among them).
+void writeWholeFile(const std::string& path, const std::string& bytes);
+
+// Reads the lines of a text file (each ended by CR LF; a last line without
+// one counts too); a run-time error 53 when the file is missing.
+std::vector<std::string> readTextLines(const std::string& path);
+
+// Creates a folder; a run-time error 75 when that fails.
+void createFolder(const std::string& path);
+
+}  // namespace platform

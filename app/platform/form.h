@@ -1,0 +1,104 @@
+// The form: a fixed-border top-level window that owns a set of controls laid
+// out in twips, a menu bar, and the load and paint events.
+#pragma once
+#include <windows.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/controls.h"
+
+namespace platform {
+
+struct FormStyle {
+    std::string caption;
+    int clientWidth = 0;   // twips
+    int clientHeight = 0;  // twips
+    COLORREF back = RGB(192, 192, 192);
+    int iconId = 0;
+};
+
+class Form {
+public:
+    explicit Form(FormStyle style);
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    // Creates the window and its controls, runs the load event, then shows
+    // the window centred on the screen.
+    void create(HINSTANCE instance, int show = SW_SHOW);
+    HWND hwnd() const { return hwnd_; }
+    UINT dpi() const { return dpi_; }
+    int toPixels(int twips) const { return MulDiv(twips, static_cast<int>(dpi_), 1440); }
+
+    // The hourglass over the whole window, or the normal pointer.
+    void setHourglass(bool on);
+    bool hourglass() const { return hourglass_; }
+
+    // Runs the message loop until the window is gone.
+    static int run();
+    // Lets keyboard navigation (Tab, access keys, arrows) reach the form.
+    static bool translateDialogMessage(MSG& msg);
+
+    void destroy();
+    // Only the chosen option of each group is a tab stop.
+    void updateTabStops();
+    // The real program ends its message loop when its window is gone.
+    bool quitOnDestroy = false;
+
+protected:
+    // Control registration, in twips; call before create().
+    void add(Control& c, const char* cls, DWORD style, Twips place, int tabIndex,
+             const std::string& text = "", Control* frame = nullptr);
+    void addLabel(Label& c, Twips place, int tabIndex, const std::string& text, COLORREF back,
+                  Control* frame = nullptr);
+    void addButton(CommandButton& c, Twips place, int tabIndex, const std::string& text);
+    void addCheck(CheckBox& c, Twips place, int tabIndex, const std::string& text, Control* frame);
+    void addOption(OptionGroup& g, OptionButton& c, int index, Twips place, int tabIndex,
+                   const std::string& text, Control* frame, const std::string& tooltip = "");
+    void addText(TextBox& c, Twips place, int tabIndex, const std::string& text, Control* frame);
+    void addDropDown(DropDownList& c, Twips place, int tabIndex, Control* frame);
+    void addFrame(Frame& c, Twips place, int tabIndex, const std::string& text, bool bordered,
+                  Control* frame = nullptr);
+    void addDriveList(DriveList& c, Twips place, int tabIndex);
+    void addFolderList(FolderList& c, Twips place, int tabIndex);
+    void addFileList(FileList& c, Twips place, int tabIndex);
+    // A menu on the bar and its entries.
+    void addMenu(const std::string& caption, std::vector<MenuEntry*> entries);
+
+    // The design-time state of the controls, set before the load event.
+    virtual void initialState() {}
+    virtual void Form_Load() {}
+    virtual void Form_Paint() {}
+    // A failure that reached the window procedure with no handler of its own.
+    virtual void unhandledFailure(const std::string& what);
+
+private:
+    friend class Control;
+    friend class OptionButton;
+    static LRESULT CALLBACK windowProc(HWND, UINT, WPARAM, LPARAM);
+    LRESULT handle(UINT msg, WPARAM wParam, LPARAM lParam);
+    void layout();
+    HFONT fontFor(const FontSpec& spec);
+    HBRUSH brushFor(COLORREF colour);
+    void arrangeTabOrder();
+    bool moveInOptionGroup(HWND focus, int step);
+
+    FormStyle style_;
+    HWND hwnd_ = nullptr;
+    HWND tooltip_ = nullptr;
+    UINT dpi_ = 96;
+    bool hourglass_ = false;
+    bool painting_ = false;
+    std::vector<Control*> controls_;
+    std::vector<OptionGroup*> groups_;
+    std::vector<std::pair<std::string, std::vector<MenuEntry*>>> menus_;
+    std::map<UINT, MenuEntry*> menuById_;
+    std::map<std::string, HFONT> fonts_;
+    std::map<COLORREF, HBRUSH> brushes_;
+    static std::vector<Form*> open_;
+};
+
+}  // namespace platform

@@ -1,0 +1,47 @@
+#include "platform/program.h"
+
+#include <windows.h>
+
+#include "platform/form.h"
+
+namespace platform {
+
+std::string programFolder() {
+    char path[MAX_PATH * 2] = {};
+    DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string s(path, n);
+    size_t slash = s.find_last_of('\\');
+    if (slash == std::string::npos) return s;
+    if (slash == 2 && s[1] == ':') return s.substr(0, 3);  // C:\ keeps its backslash
+    return s.substr(0, slash);
+}
+
+namespace {
+void (*endSeam)() = nullptr;
+}
+
+void setEndProgramSeam(void (*seam)()) { endSeam = seam; }
+
+void endProgram() {
+    if (endSeam) {
+        endSeam();
+        throw ProgramEnded{};
+    }
+    ExitProcess(0);
+}
+
+void doEvents() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
+        if (!Form::translateDialogMessage(msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+}
+
+}  // namespace platform

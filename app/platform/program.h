@@ -1,0 +1,22 @@
+// The program itself: its folder, ending it, and letting pending events run.
+#pragma once
+#include <string>
+
+namespace platform {
+
+// The folder of the running executable, without a trailing backslash
+// unless it is a drive root (C:\).
+std::string programFolder();
+
+// Thrown by the test seam of endProgram; never by the real program.
+struct ProgramEnded {};
+
+// Ends the process at once; every file it has open is closed by the system.
+// Tests install a replacement that records the end instead.
+[[noreturn]] void endProgram();
+void setEndProgramSeam(void (*seam)());  // the seam must not return normally
+
+// Processes the window messages that are waiting, then returns.
+void doEvents();
+
+}  // namespace platform

@@ -1,0 +1,81 @@
+// Piece size and count for each split type: pure arithmetic, no window.
+#pragma once
+#include <cstdint>
+#include <string>
+
+namespace split {
+
+// Split types by option index.
+enum SplitType {
+    kFloppy = 0,
+    kEqualSize = 1,
+    kIntoYFiles = 2,
+    kZip = 3,
+    kJaz1G = 4,
+    kCdr650 = 5,
+    kJaz2G = 6,
+    kCdr700 = 7,
+};
+
+const int kMaxFiles = 99;
+
+// Fixed medium size of a split type in bytes; 0 for kEqualSize / kIntoYFiles.
+int64_t mediumSize(int splitType);
+
+// Bytes per unit of the typed size: option 0 bytes, 1 KB, anything else MB.
+int64_t unitBytes(int unitOption);
+
+// a / b rounded to four decimal places, times 10,000, exact for all
+// non-negative 64-bit a and positive b (no floating point involved).
+uint64_t q4Scaled(uint64_t a, uint64_t b);
+
+struct PlanRequest {
+    int splitType = kZip;
+    int64_t fileSize = 0;
+    // kEqualSize: the typed number rounded to a whole number (halves away
+    // from zero) times the unit's bytes; a double so that huge typed values
+    // cannot wrap.
+    double typedSize = 0;
+    // kIntoYFiles: the chosen number of pieces, rounded to a whole number.
+    double yCount = 0;
+};
+
+enum class PlanOutcome {
+    kOk,
+    kEmptyFile,           // refused: nothing to split
+    kTooManySplits,       // fixed size: "Too many splits!  Maximum of 99."
+    kSizeBelowOne,        // equal size: typed size negative
+    kSizeLargerThanFile,  // equal size: "The split size is larger than the file!"
+    kTooManyFiles,        // "Too many files to re-combine!" CR LF "99 files is the maximum"
+    kOneFile,             // "Cleavo will not split into 1 file."
+    kDivisionByZero,      // typed size 0 or a count of 0: a run-time error 11
+};
+
+struct Plan {
+    PlanOutcome outcome = PlanOutcome::kOk;
+    int64_t pieceSize = 0;
+    int pieceCount = 0;  // valid for kOk
+    int line = 0;        // the click's line number where the outcome was decided
+};
+
+// Works out the plan; never overflows, whatever the request.
+Plan planPieces(const PlanRequest& request);
+
+// The message a refusal shows, and its icon (platform message-box style);
+// empty text for kOk and kDivisionByZero.
+std::string refusalText(PlanOutcome outcome);
+unsigned refusalIcon(PlanOutcome outcome);
+
+// "The drive is not big enough!" report for the whole file (before the split)
+// and for one piece (a paused split), exact to the character.
+std::string capacityReport(int64_t fileSize, int64_t freeBytes);
+std::string pieceCapacityReport(int64_t pieceSize, int64_t freeBytes);
+
+// "Is the size correct: " CR LF size CR LF "Confirm actual File Size in bytes with Explorer"
+std::string sizeQuestion(int64_t fileSize);
+const int64_t kQuestionAbove = 1004318710;
+
+// "Click OK to continue Cleaving!" CR LF " Cleav " n " of " count
+std::string pauseMessage(int pieceNo, int pieceCount);
+
+}  // namespace split

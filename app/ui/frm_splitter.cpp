@@ -1,0 +1,137 @@
+#include "ui/frm_splitter.h"
+
+#include "platform/dialogs.h"
+#include "res/version.h"
+
+using platform::Twips;
+
+const char* const frmSplitter::kFileChoice = "&Split this file";
+const char* const frmSplitter::kOutputChoice = "&Split files now!";
+
+namespace {
+const COLORREF kGrey = RGB(192, 192, 192);
+const COLORREF kYellow = RGB(255, 255, 0);       // &H0000FFFF
+const COLORREF kPaleYellow = RGB(255, 255, 128);  // &H0080FFFF
+
+platform::FormStyle mainWindowStyle() {
+    platform::FormStyle s;
+    s.caption = "Cleavo File Splitter";
+    s.clientWidth = 9420;
+    s.clientHeight = 4800;
+    s.back = kGrey;
+    s.iconId = IDI_CLEAVO;
+    return s;
+}
+}  // namespace
+
+frmSplitter::frmSplitter() : Form(mainWindowStyle()) {
+    // Controls directly on the window.
+    addLabel(lblINorOUT, Twips{240, 0, 9135, 375}, 10, "Choose file to split:", kYellow);
+    lblINorOUT.useFont(platform::FontSpec{"MS Sans Serif", 9.75});
+    addDriveList(CleavDrive, Twips{240, 360, 2535, 315}, 0);
+    addFolderList(cleavDir, Twips{240, 840, 4575, 1665}, 11);
+    addFileList(fiInFile, Twips{240, 2640, 4575, 1650}, 12);
+    addButton(cmdSPlit, Twips{240, 4320, 4695, 375}, 6, kFileChoice);
+    addFrame(Frame1, Twips{4920, 480, 4455, 1935}, 8, "Split-type", true);
+    addLabel(lblStatus, Twips{5040, 2640, 4335, 255}, 9, "Cleavo status", kPaleYellow);
+    addFrame(mnuOptions, Twips{4920, 2880, 4455, 1335}, 22, "Advanced Options", true);
+    addButton(cmdExit, Twips{4920, 4320, 4455, 375}, 7, "E&xit");
+
+    // The split types, inside "Split-type".
+    struct Option {
+        int index;
+        Twips place;
+        int tab;
+        const char* caption;
+        const char* tooltip;
+    };
+    const Option types[] = {
+        {0, {120, 240, 1215, 255}, 1, "F&loppies size", "Maximum bytes = 1,457,663"},
+        {3, {120, 600, 1215, 255}, 17, "&Zip size", "Maximum bytes = 100,431,871"},
+        {4, {1560, 240, 1335, 255}, 18, "Jaz Size (&1G)", "Maximum bytes = 1,004,318,710"},
+        {5, {1560, 600, 1335, 255}, 19, "CDR  &650MB", "Maximum bytes = 636,538,060"},
+        {6, {3000, 240, 1335, 255}, 20, "Jaz Size (&2G)", "Maximum bytes = 2,008,637,420"},
+        {7, {3000, 600, 1335, 255}, 21, "CDR &700MB", "Maximum bytes = 687,341,568"},
+        {1, {120, 1080, 1695, 255}, 2, "Split for &Equal size", ""},
+        {2, {120, 1560, 1695, 255}, 3, "Split into &Y files", ""},
+    };
+    for (const Option& o : types)
+        addOption(optSplitType, optSplitTypeButton[o.index], o.index, o.place, o.tab, o.caption, &Frame1, o.tooltip);
+    addText(txtByteSize, Twips{1920, 1080, 1575, 285}, 4, "1000", &Frame1);
+    addFrame(Frame2, Twips{3480, 900, 825, 795}, 13, "Frame2", false, &Frame1);
+    addDropDown(cboEqualNumber, Twips{1920, 1560, 1575, 315}, 5, &Frame1);
+
+    // The units of the typed size, a group of their own inside Frame2.
+    addOption(optBytes, optBytesButton[0], 0, Twips{0, 0, 735, 255}, 16, "bytes", &Frame2);
+    addOption(optBytes, optBytesButton[1], 1, Twips{0, 240, 735, 255}, 15, "KB", &Frame2);
+    addOption(optBytes, optBytesButton[2], 2, Twips{0, 480, 735, 255}, 14, "MB", &Frame2);
+
+    // Inside "Advanced Options".
+    addCheck(mnuAdvanced1_, Twips{120, 240, 2325, 255}, 25, "&Delete partial Cleavo files first", &mnuOptions);
+    addCheck(mnuAdvanced2_, Twips{2520, 240, 1845, 255}, 26, "&Resume prior Splitting", &mnuOptions);
+    addCheck(chkPause, Twips{120, 600, 1935, 255}, 24, "Pa&use splits", &mnuOptions);
+    addCheck(chkPGP, Twips{120, 960, 1935, 255}, 23, "Add P&GP protection", &mnuOptions);
+
+    // Menus.
+    mnuCreate1_.caption = "&New folder";
+    mnuLoadExporer.caption = "&Open Explorer";
+    mnuLoadINI.caption = "&Load Settings";
+    mnuSaveINI.caption = "&Save Settings";
+    mnuExit.caption = "E&xit";
+    mnuContents.caption = "&Contents";
+    mnuAbout.caption = "&About";
+    addMenu("&File", {&mnuCreate1_, &mnuLoadExporer, &mnuLoadINI, &mnuSaveINI, &mnuExit});
+    addMenu("&Help", {&mnuContents, &mnuAbout});
+
+    // Events.
+    cmdSPlit.onClick = [this] { cmdSPlit_Click(); };
+    cmdExit.onClick = [this] { cmdExit_Click(); };
+    chkPause.onClick = [this] { chkPause_Click(); };
+    mnuAdvanced1_.onClick = [this] { mnuAdvanced_Click(1); };
+    mnuAdvanced2_.onClick = [this] { mnuAdvanced_Click(2); };
+    CleavDrive.onChange = [this] { CleavDrive_Change(); };
+    CleavDrive.onGotFocus = [this] { CleavDrive_GotFocus(); };
+    cleavDir.onChange = [this] { cleavDir_Change(); };
+    fiInFile.onClick = [this] { fiInFile_Click(); };
+    optSplitType.onClick = [this](short i) { optSplitType_Click(i); };
+    optBytes.onClick = [this](short i) { optBytes_Click(i); };
+    txtByteSize.onLostFocus = [this] { txtByteSize_LostFocus(); };
+    mnuCreate1_.onClick = [this] { mnuCreate_Click(1); };
+    mnuLoadExporer.onClick = [this] { mnuLoadExporer_Click(); };
+    mnuLoadINI.onClick = [this] { mnuLoadINI_Click(); };
+    mnuSaveINI.onClick = [this] { mnuSaveINI_Click(); };
+    mnuExit.onClick = [this] { mnuExit_Click(); };
+    mnuContents.onClick = [this] { mnuContents_Click(); };
+    mnuAbout.onClick = [this] { mnuAbout_Click(); };
+}
+
+void frmSplitter::initialState() {
+    // As the window was designed: "&Zip size" and "KB" chosen, the extra
+    // inputs hidden, PGP not available. No handler runs for these.
+    SendMessageA(optSplitTypeButton[3].hwnd(), BM_SETCHECK, BST_CHECKED, 0);
+    SendMessageA(optBytesButton[1].hwnd(), BM_SETCHECK, BST_CHECKED, 0);
+    txtByteSize.setVisible(false);
+    for (auto& b : optBytesButton) b.setVisible(false);
+    cboEqualNumber.setVisible(false);
+    chkPGP.setEnabled(false);
+    updateTabStops();
+}
+
+platform::CheckBox& frmSplitter::mnuAdvanced(int index) {
+    if (index == 1) return mnuAdvanced1_;
+    if (index == 2) return mnuAdvanced2_;
+    throw platform::RuntimeError(platform::kSubscriptRange);
+}
+
+platform::MenuEntry& frmSplitter::mnuCreate(int index) {
+    if (index == 1) return mnuCreate1_;
+    throw platform::RuntimeError(platform::kSubscriptRange);
+}
+
+std::string frmSplitter::fileChoicePrompt() const {
+    return "Choose file to split: -->  " + inPrefix + fiInFile.fileName();
+}
+
+void frmSplitter::unhandledFailure(const std::string& what) {
+    platform::msgBox(what, platform::kCritical);
+}

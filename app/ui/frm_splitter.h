@@ -1,0 +1,123 @@
+// The main window: its controls, the state its handlers share, and the
+// handlers themselves. Each handler is defined in the folder of the part of
+// the program it belongs to (browsing in ui/browsing.cpp, the split in
+// split/, the error report in errors/, ...).
+#pragma once
+#include <array>
+#include <string>
+
+#include "platform/controls.h"
+#include "platform/form.h"
+
+namespace split {
+struct SplitJob;
+}
+
+class frmSplitter : public platform::Form {
+public:
+    frmSplitter();
+
+    // The two captions of the Split button; the phase is nothing but this.
+    static const char* const kFileChoice;    // "&Split this file"
+    static const char* const kOutputChoice;  // "&Split files now!"
+    bool inOutputChoicePhase() const { return cmdSPlit.caption() == kOutputChoice; }
+
+    // --- controls -----------------------------------------------------------
+    platform::Label lblINorOUT;
+    platform::DriveList CleavDrive;
+    platform::FolderList cleavDir;
+    platform::FileList fiInFile;
+    platform::CommandButton cmdSPlit;
+    platform::Frame Frame1;
+    platform::Label lblStatus;
+    platform::Frame mnuOptions;
+    platform::CommandButton cmdExit;
+
+    platform::OptionGroup optSplitType;
+    platform::OptionButton optSplitTypeButton[8];
+    platform::TextBox txtByteSize;
+    platform::Frame Frame2;
+    platform::DropDownList cboEqualNumber;
+    platform::OptionGroup optBytes;
+    platform::OptionButton optBytesButton[3];
+
+    // mnuAdvanced is an array of two check boxes, indices 1 and 2.
+    platform::CheckBox& mnuAdvanced(int index);
+    platform::CheckBox chkPause;
+    platform::CheckBox chkPGP;
+
+    // mnuCreate is a menu array whose only element has index 1.
+    platform::MenuEntry& mnuCreate(int index);
+    platform::MenuEntry mnuLoadExporer, mnuLoadINI, mnuSaveINI, mnuExit;
+    platform::MenuEntry mnuContents, mnuAbout;
+
+    // --- form variables -----------------------------------------------------
+    short pauseFlag = 0;
+    bool deletePartialFlag = false;
+    short maxFiles = 0;
+    short unitIndex = 0;
+    short savedFileIndex = 0;
+    bool driveFocusDone = false;
+    std::string inDirPath;
+    std::string inPrefix;
+    std::string inFileName;
+    std::string outDirPath;
+    // Entries 1 to 8; element 0 is unused.
+    std::array<std::string, 9> settingsOut;
+    std::array<std::string, 9> settingsIn;
+
+    // --- procedures ---------------------------------------------------------
+    void ErrHandle(long number, const std::string& description, long line, const std::string& procedure);
+    void chkPause_Click();
+    void cmdExit_Click();
+    void cmdSPlit_Click();
+    void Form_Paint() override;
+    void mnuAdvanced_Click(short index);
+    void mnuExit_Click();
+    void mnuLoadExporer_Click();
+    void mnuLoadINI_Click();
+    void mnuSaveINI_Click();
+    void cleavDir_Change();
+    void CleavDrive_Change();
+    void CleavDrive_GotFocus();
+    void fiInFile_Click();
+    void Form_Load() override;
+    void mnuAbout_Click();
+    void mnuContents_Click();
+    void mnuCreate_Click(short index);
+    void optBytes_Click(short index);
+    void optSplitType_Click(short index);
+    void txtByteSize_LostFocus();
+
+    // The prompt of the file-choice phase for the current input folder and file.
+    std::string fileChoicePrompt() const;
+
+private:
+    platform::CheckBox mnuAdvanced1_, mnuAdvanced2_;
+    platform::MenuEntry mnuCreate1_;
+
+    // What a handler's error tail does after the report.
+    enum class AfterReport { Restart, NoticeThenRestart, EndProgram };
+    // Runs a handler's body; a run-time error ends it through the error tail.
+    // The body keeps its current step number in the int it is given.
+    template <class Body>
+    void guarded(const char* procedure, AfterReport after, Body&& body);
+    void errorTail(const char* procedure, AfterReport after, long number, const std::string& description,
+                   int line);
+    int restartDepth_ = 0;
+
+    // Pieces of the Split button's click (split/).
+    void moveToOutputChoice(int& line);
+    void splitFilesNow(int& line);
+    bool planSplit(int& line, split::SplitJob& job);
+    void runSplit(int& line, split::SplitJob& job);
+    std::string writeBatchFile(int& line, const split::SplitJob& job, bool& namesEveryFile);
+
+    // Reads the settings file at start-up (settings/); passes over failures.
+    void readSettingsAtStartUp(const std::string& iniPath);
+
+    void unhandledFailure(const std::string& what) override;
+    void initialState() override;
+};
+
+#include "errors/guarded.inl"
