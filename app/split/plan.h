@@ -25,8 +25,9 @@ int64_t mediumSize(int splitType);
 // Bytes per unit of the typed size: option 0 bytes, 1 KB, anything else MB.
 int64_t unitBytes(int unitOption);
 
-// a / b rounded to four decimal places, times 10,000, exact for all
-// non-negative 64-bit a and positive b (no floating point involved).
+// a / b rounded to four decimal places (halves up), times 10,000, exact for all
+// non-negative 64-bit a and positive b (no floating point involved); a result
+// beyond the 64-bit range (a quotient above 1.8e15) gives UINT64_MAX.
 uint64_t q4Scaled(uint64_t a, uint64_t b);
 
 struct PlanRequest {
@@ -59,6 +60,12 @@ struct Plan {
 };
 
 // Works out the plan; never overflows, whatever the request.
+// Odd requests: a file size of 0 or below is kEmptyFile; a split type outside
+// 0..7 (no option chosen) plans like kZip, never as a plan of 0 pieces;
+// kIntoYFiles with a negative count is kOneFile, above 99 kTooManyFiles.
+// Piece counts follow the quotient rounded to four decimals, so a file just
+// short of a whole number of pieces (and "into Y" with more pieces than the
+// size needs) plans pieces that stay empty.
 Plan planPieces(const PlanRequest& request);
 
 // The message a refusal shows, and its icon (platform message-box style);

@@ -1,0 +1,96 @@
+#include "platform/numbers.h"
+
+#include <clocale>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+
+namespace platform {
+
+namespace {
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+}  // namespace
+
+std::string groupDigits(int64_t value) {
+    // The magnitude in unsigned arithmetic, so that INT64_MIN has one too.
+    uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+    std::string digits;
+    int inGroup = 0;
+    do {
+        if (inGroup == 3) {
+            digits.insert(digits.begin(), ',');
+            inGroup = 0;
+        }
+        digits.insert(digits.begin(), static_cast<char>('0' + magnitude % 10));
+        magnitude /= 10;
+        ++inGroup;
+    } while (magnitude != 0);
+    if (value < 0) digits.insert(digits.begin(), '-');
+    return digits;
+}
+
+std::string twoDigits(int n) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d", n);
+    return text;
+}
+
+bool readsAsNumber(const std::string& text) {
+    size_t i = 0, n = text.size();
+    while (i < n && isBlank(text[i])) ++i;
+    if (i < n && (text[i] == '+' || text[i] == '-')) ++i;
+    size_t digits = 0;
+    while (i < n && isDigit(text[i])) ++i, ++digits;
+    if (i < n && text[i] == '.') {
+        ++i;
+        while (i < n && isDigit(text[i])) ++i, ++digits;
+    }
+    if (digits == 0) return false;
+    if (i < n && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        if (i < n && (text[i] == '+' || text[i] == '-')) ++i;
+        size_t exponentDigits = 0;
+        while (i < n && isDigit(text[i])) ++i, ++exponentDigits;
+        if (exponentDigits == 0) return false;
+    }
+    while (i < n && isBlank(text[i])) ++i;
+    return i == n;
+}
+
+double numberOf(const std::string& text) {
+    if (!readsAsNumber(text)) return 0;
+    // strtod reads the current locale's decimal point; the text always uses ".".
+    std::string local = text;
+    const char* point = std::localeconv()->decimal_point;
+    if (point && point[0] && point[0] != '.') {
+        for (char& c : local)
+            if (c == '.') c = point[0];
+    }
+    // Out of range gives HUGE_VAL: a huge typed number stays huge.
+    return std::strtod(local.c_str(), nullptr);
+}
+
+double roundHalfAway(double x) { return std::round(x); }
+
+int64_t leadingWholeNumber(const std::string& text) {
+    size_t i = 0, n = text.size();
+    while (i < n && isBlank(text[i])) ++i;
+    bool negative = false;
+    if (i < n && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    // Read as an integer: a double would lose the last digits of a 19-digit size.
+    const uint64_t limit = negative ? uint64_t(1) << 63 : static_cast<uint64_t>(std::numeric_limits<int64_t>::max());
+    uint64_t value = 0;
+    for (; i < n && isDigit(text[i]); ++i) {
+        unsigned digit = static_cast<unsigned>(text[i] - '0');
+        if (value > (limit - digit) / 10) {
+            value = limit;  // saturates rather than wraps
+            break;
+        }
+        value = value * 10 + digit;
+    }
+    return negative ? static_cast<int64_t>(0 - value) : static_cast<int64_t>(value);
+}
+
+}  // namespace platform

@@ -1,0 +1,217 @@
+#include "split/plan.h"
+
+#include <climits>
+#include <cmath>
+
+#include "platform/dialogs.h"
+#include "platform/numbers.h"
+
+namespace split {
+
+namespace {
+
+// 64 x 64 -> 128-bit product as two halves; portable (no compiler extension).
+void multiplyWide(uint64_t a, uint64_t b, uint64_t& hi, uint64_t& lo) {
+    const uint64_t mask = 0xFFFFFFFFu;
+    uint64_t aLo = a & mask, aHi = a >> 32, bLo = b & mask, bHi = b >> 32;
+    uint64_t ll = aLo * bLo, lh = aLo * bHi, hl = aHi * bLo, hh = aHi * bHi;
+    uint64_t middle = (ll >> 32) + (lh & mask) + (hl & mask);
+    lo = (middle << 32) | (ll & mask);
+    hi = hh + (lh >> 32) + (hl >> 32) + (middle >> 32);
+}
+
+// (hi:lo) / d for hi < d, so that the quotient fits in 64 bits.
+uint64_t divideWide(uint64_t hi, uint64_t lo, uint64_t d, uint64_t& remainder) {
+    uint64_t quotient = 0;
+    for (int bit = 0; bit < 64; ++bit) {
+        bool carry = (hi >> 63) != 0;
+        hi = (hi << 1) | (lo >> 63);
+        lo <<= 1;
+        quotient <<= 1;
+        if (carry || hi >= d) {
+            hi -= d;  // the true value is below 2d, so the wrapped result is exact
+            quotient |= 1;
+        }
+    }
+    remainder = hi;
+    return quotient;
+}
+
+// a / b rounded to four decimals, as a whole part and a fraction in 1/10,000
+// (0..9,999); a rounding up to the next whole number moves into the whole part.
+struct Quotient4 {
+    uint64_t whole;
+    uint64_t fraction;
+};
+
+Quotient4 quotient4(uint64_t a, uint64_t b) {
+    uint64_t whole = a / b, rest = a % b;
+    uint64_t hi, lo, remainder;
+    multiplyWide(rest, 10000, hi, lo);
+    uint64_t fraction = divideWide(hi, lo, b, remainder);  // rest < b, so hi < b
+    if (remainder >= b - remainder) ++fraction;            // halves up
+    if (fraction == 10000) {
+        ++whole;
+        fraction = 0;
+    }
+    return {whole, fraction};
+}
+
+// Line numbers of the fixed-size branch, offset per medium.
+int fixedBase(int splitType) {
+    switch (splitType) {
+    case kFloppy: return 0;
+    case kJaz1G: return 2000;
+    case kCdr650: return 3000;
+    case kJaz2G: return 4000;
+    case kCdr700: return 5000;
+    default: return 1000;  // kZip
+    }
+}
+
+Plan refused(PlanOutcome outcome, int line, int64_t pieceSize = 0, int pieceCount = 0) {
+    Plan plan;
+    plan.outcome = outcome;
+    plan.line = line;
+    plan.pieceSize = pieceSize;
+    plan.pieceCount = pieceCount;
+    return plan;
+}
+
+// The checks every split type ends in.
+Plan finish(int64_t pieceSize, uint64_t pieceCount) {
+    int count = pieceCount > static_cast<uint64_t>(INT_MAX) ? INT_MAX : static_cast<int>(pieceCount);
+    if (pieceCount > static_cast<uint64_t>(kMaxFiles)) return refused(PlanOutcome::kTooManyFiles, 510, pieceSize, count);
+    if (pieceCount == 1) return refused(PlanOutcome::kOneFile, 515, pieceSize, count);
+    return refused(PlanOutcome::kOk, 500, pieceSize, count);
+}
+
+Plan planFixed(int splitType, uint64_t fileSize) {
+    int base = fixedBase(splitType);
+    int64_t size = mediumSize(splitType);
+    uint64_t medium = static_cast<uint64_t>(size != 0 ? size : mediumSize(kZip));  // unknown type: the Zip size
+    Quotient4 q = quotient4(fileSize, medium);
+    // The rounded quotient plus one above 99.
+    if (q.whole > 98 || (q.whole == 98 && q.fraction > 0)) return refused(PlanOutcome::kTooManySplits, base + 295);
+    uint64_t count = q.whole + 1;
+    if (fileSize % medium == 0) --count;
+    return finish(static_cast<int64_t>(medium), count);
+}
+
+Plan planEqualSize(uint64_t fileSize, double typedSize) {
+    if (typedSize == 0) return refused(PlanOutcome::kDivisionByZero, 390);
+    if (!(typedSize >= 1)) return refused(PlanOutcome::kSizeBelowOne, 380);  // NaN too
+    // Beyond the int64 range no file can be as large.
+    if (typedSize >= 9223372036854775808.0) return refused(PlanOutcome::kSizeLargerThanFile, 395);
+    uint64_t typed = static_cast<uint64_t>(std::floor(typedSize));
+    if (typed > fileSize) return refused(PlanOutcome::kSizeLargerThanFile, 395, static_cast<int64_t>(typed));
+    uint64_t count = quotient4(fileSize, typed).whole + 1;
+    if (fileSize % typed == 0) --count;
+    return finish(static_cast<int64_t>(typed), count);
+}
+
+Plan planIntoYFiles(uint64_t fileSize, double yCount) {
+    double count = platform::roundHalfAway(yCount);
+    if (count == 0) return refused(PlanOutcome::kDivisionByZero, 430);
+    if (!(count >= 1)) return refused(PlanOutcome::kOneFile, 515);  // negative or NaN
+    if (count > kMaxFiles) return refused(PlanOutcome::kTooManyFiles, 510, 0, count >= INT_MAX ? INT_MAX : static_cast<int>(count));
+    uint64_t pieces = static_cast<uint64_t>(count);
+    uint64_t pieceSize = quotient4(fileSize, pieces).whole;
+    if (pieceSize * pieces != fileSize) ++pieceSize;
+    return finish(static_cast<int64_t>(pieceSize), pieces);
+}
+
+}  // namespace
+
+int64_t mediumSize(int splitType) {
+    switch (splitType) {
+    case kFloppy: return 1457663;
+    case kZip: return 100431871;
+    case kJaz1G: return 1004318710;
+    case kCdr650: return 636538060;
+    case kJaz2G: return 2008637420;
+    case kCdr700: return 687341568;
+    default: return 0;
+    }
+}
+
+int64_t unitBytes(int unitOption) {
+    switch (unitOption) {
+    case 0: return 1;
+    case 1: return 1024;
+    default: return 1048576;
+    }
+}
+
+uint64_t q4Scaled(uint64_t a, uint64_t b) {
+    Quotient4 q = quotient4(a, b);
+    if (q.whole > (UINT64_MAX - q.fraction) / 10000) return UINT64_MAX;
+    return q.whole * 10000 + q.fraction;
+}
+
+Plan planPieces(const PlanRequest& request) {
+    if (request.fileSize <= 0) return refused(PlanOutcome::kEmptyFile, 160);
+    uint64_t fileSize = static_cast<uint64_t>(request.fileSize);
+    switch (request.splitType) {
+    case kEqualSize: return planEqualSize(fileSize, request.typedSize);
+    case kIntoYFiles: return planIntoYFiles(fileSize, request.yCount);
+    default: return planFixed(request.splitType, fileSize);
+    }
+}
+
+std::string refusalText(PlanOutcome outcome) {
+    switch (outcome) {
+    case PlanOutcome::kEmptyFile: return "The file is empty: there is nothing to split.";
+    case PlanOutcome::kTooManySplits: return "Too many splits!  Maximum of 99.";
+    case PlanOutcome::kSizeBelowOne: return "The split size must be at least 1 byte.";
+    case PlanOutcome::kSizeLargerThanFile: return "The split size is larger than the file!";
+    case PlanOutcome::kTooManyFiles: return "Too many files to re-combine!\r\n99 files is the maximum";
+    case PlanOutcome::kOneFile: return "Cleavo will not split into 1 file.";
+    default: return "";
+    }
+}
+
+unsigned refusalIcon(PlanOutcome outcome) {
+    switch (outcome) {
+    case PlanOutcome::kTooManySplits:
+    case PlanOutcome::kTooManyFiles:
+    case PlanOutcome::kOneFile: return platform::kInformation;
+    case PlanOutcome::kSizeLargerThanFile:
+    case PlanOutcome::kSizeBelowOne:
+    case PlanOutcome::kEmptyFile: return platform::kExclamation;
+    default: return platform::kOkOnly;
+    }
+}
+
+namespace {
+// a - b without signed overflow whatever the inputs.
+int64_t difference(int64_t a, int64_t b) {
+    return static_cast<int64_t>(static_cast<uint64_t>(a) - static_cast<uint64_t>(b));
+}
+}  // namespace
+
+std::string capacityReport(int64_t fileSize, int64_t freeBytes) {
+    using platform::groupDigits;
+    return "The drive is not big enough!\r\n\r\nFile  size  is:  " + groupDigits(fileSize) +
+           "\r\n\r\nDrive size is:  " + groupDigits(freeBytes) + "\r\n\r\nDifference is:  " +
+           groupDigits(difference(fileSize, freeBytes)) + "\r\nVersion 3.0 will have spanning capability!\r\n";
+}
+
+std::string pieceCapacityReport(int64_t pieceSize, int64_t freeBytes) {
+    using platform::groupDigits;
+    return "The drive is not big enough!\r\n\r\nSplit  size  is:  " + groupDigits(pieceSize) +
+           "\r\n\r\nDrive size is:  " + groupDigits(freeBytes) + "\r\n\r\nDifference is:  " +
+           groupDigits(difference(pieceSize, freeBytes)) + "\r\n";
+}
+
+std::string sizeQuestion(int64_t fileSize) {
+    return "Is the size correct: \r\n" + platform::groupDigits(fileSize) +
+           "\r\nConfirm actual File Size in bytes with Explorer";
+}
+
+std::string pauseMessage(int pieceNo, int pieceCount) {
+    return "Click OK to continue Cleaving!\r\n Cleav " + std::to_string(pieceNo) + " of " +
+           std::to_string(pieceCount);
+}
+
+}  // namespace split

@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "platform/runtime_error.h"
+#include "split/names.h"
+
+using namespace split;
+
+namespace {
+std::string lineFor(const std::string& fileName, int count) {
+    return batchLine(pieceStem(fileName), batchStem(fileName), extension(fileName), count);
+}
+}  // namespace
+
+TEST(NamesStems, PieceAndBatchStems) {
+    EXPECT_EQ(pieceStem("README"), "RE");
+    EXPECT_EQ(pieceStem("archive.tar.gz"), "archive.ta");
+    EXPECT_EQ(pieceStem("movie.avi"), "movie");
+    EXPECT_EQ(pieceStem("abcd"), "");
+    try {
+        pieceStem("abc");
+        ADD_FAILURE() << "no error for a three-character name";
+    } catch (const platform::RuntimeError& e) {
+        EXPECT_EQ(e.number(), platform::kInvalidCall);
+    }
+    EXPECT_EQ(batchStem("archive.tar.gz"), "archive");
+    EXPECT_EQ(batchStem("README"), "README");
+    EXPECT_EQ(extension("archive.tar.gz"), ".tar.gz");
+    EXPECT_EQ(extension("README"), "");
+    EXPECT_EQ(joinPath("C:\\", "x"), "C:\\x");
+    EXPECT_EQ(joinPath("C:\\Data", "x"), "C:\\Data\\x");
+    EXPECT_EQ(piecePath("D:\\out", "movie", 7), "D:\\out\\movie.S07");
+}
+
+TEST(NamesBatchLine, Lines) {
+    EXPECT_EQ(lineFor("movie.avi", 3), "copy \"movie.S01\" /b  + \"movie.S02\" /b  + \"movie.S03\" /b \"movie.avi\"");
+    EXPECT_EQ(lineFor("README", 2), "copy \"RE.S01\" /b  + \"RE.S02\" /b \"README\"");
+    EXPECT_EQ(lineFor("movie.avi", 0), "copy \"movie.S01\" /b \"movie.avi\"");
+    EXPECT_EQ(lineFor("100%.txt", 2), "copy \"100%%.S01\" /b  + \"100%%.S02\" /b \"100%%.txt\"");
+    std::string twelve = lineFor("archive.tar.gz", 12);
+    EXPECT_EQ(twelve.rfind("copy \"archive.ta.S01\" /b  + \"archive.ta.S02\" /b ", 0), 0u);
+    EXPECT_NE(twelve.find(" + \"archive.ta.S09\" /b  + \"archive.ta.S10\" /b  + \"archive.ta.S11\" /b  + "
+                          "\"archive.ta.S12\" /b \"archive.tar.gz\""),
+              std::string::npos);
+    size_t joins = 0;
+    for (size_t at = twelve.find(" + "); at != std::string::npos; at = twelve.find(" + ", at + 1)) ++joins;
+    EXPECT_EQ(joins, 11u);
+}
+
+TEST(NamesOem, CodePageConversion) {
+    std::string oem;
+    EXPECT_TRUE(ansiToOem("movie.S01", oem));
+    EXPECT_EQ(oem, "movie.S01");
+    UINT acp = GetACP(), oemcp = GetOEMCP();
+    if (acp != 1252 || (oemcp != 437 && oemcp != 850))
+        GTEST_SKIP() << "code pages " << acp << "/" << oemcp << ", the cases assume 1252 with 437 or 850";
+    EXPECT_TRUE(ansiToOem("caf\xE9", oem));
+    EXPECT_EQ(oem, "caf\x82");  // e acute in both OEM pages
+    EXPECT_FALSE(ansiToOem("price \x80.txt", oem));  // the euro sign has no OEM form
+    // A tilde is in cp850 only; cp437's best fit would write a plain A, naming another file.
+    if (oemcp == 437) {
+        EXPECT_FALSE(ansiToOem("\xC3", oem));
+    } else {
+        EXPECT_TRUE(ansiToOem("\xC3", oem));
+        EXPECT_EQ(oem, "\xC7");
+    }
+}
+
+TEST(NamesClash, InputNamedLikeItsOutputs) {
+    EXPECT_NE(inputClash("C:\\Data", "movie.S01", "C:\\Data").find("movie.S01 would be overwritten by its own piece"),
+              std::string::npos);
+    EXPECT_NE(inputClash("C:\\DATA\\", "Movie.s42", "c:\\data").find("own piece files"), std::string::npos);
+    EXPECT_NE(inputClash("C:\\Data", "notes.bat", "C:\\Data").find("notes.bat would be overwritten by its own batch"),
+              std::string::npos);
+    EXPECT_NE(inputClash("C:\\", "NOTES.BAT", "c:\\").find("own batch file"), std::string::npos);
+    EXPECT_EQ(inputClash("C:\\Data", "movie.S01", "C:\\Other"), "");
+    EXPECT_EQ(inputClash("C:\\Data", "notes.bat", "C:\\Data\\Sub"), "");
+    EXPECT_EQ(inputClash("C:\\Data", "movie.S00", "C:\\Data"), "");
+    EXPECT_EQ(inputClash("C:\\Data", "movie.avi", "C:\\Data"), "");
+    EXPECT_EQ(inputClash("C:\\Data", "notes.old.bat", "C:\\Data"), "");  // its batch is notes.bat
+    EXPECT_EQ(inputClash("C:\\Data", "ab", "C:\\Data"), "");
+}
+
+TEST(NamesMessages, SuccessTexts) {
+    EXPECT_EQ(successMessage("C:\\out\\movie.bat"), "Operation Successful!\r\nUse: C:\\out\\movie.bat to combine!");
+    std::string without = successMessageWithoutBatch("C:\\out\\price.bat", "price \x80.txt");
+    EXPECT_NE(without.rfind("Operation Successful!", 0), 0u);
+    EXPECT_NE(without.find("C:\\out\\price.bat"), std::string::npos);
+    EXPECT_NE(without.find("price \x80.txt"), std::string::npos);
+}
