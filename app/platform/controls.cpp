@@ -449,7 +449,8 @@ int FileList::listIndex() const { return static_cast<int>(SendMessageA(hwnd_, LB
 
 void FileList::setListIndex(int index) {
     if (index < -1 || index >= count()) throw RuntimeError(kInvalidProperty);
-    if (index == listIndex()) return;
+    // Choosing an entry from code is a click on it, even when it was chosen
+    // already; the click handlers only read the list, so nothing repeats.
     SendMessageA(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
     if (index >= 0 && onClick) onClick();
 }

@@ -228,7 +228,7 @@ public:
     int count() const;
     int listIndex() const;
     // Selects an entry (-1 for none); an index past the end is a run-time
-    // error 380. Runs onClick when the selection changes to an entry.
+    // error 380. Runs onClick whenever an entry is selected.
     void setListIndex(int index);
     std::string fileName() const;  // the selected entry, empty when none
     std::string item(int index) const;

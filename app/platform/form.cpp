@@ -182,6 +182,11 @@ void Form::create(HINSTANCE instance, int show) {
     }
     layout();
     for (Control* c : controls_) c->onCreated();
+    // A group box paints only its border and caption; under the window's
+    // clipping of its children nothing else would paint the inside.
+    for (Control* c : controls_)
+        if (dynamic_cast<Frame*>(c))
+            SetWindowSubclass(c->hwnd_, &Form::frameProc, 0, reinterpret_cast<DWORD_PTR>(brushFor(c->back_)));
 
     tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance, nullptr);
@@ -231,6 +236,34 @@ HFONT Form::fontFor(const FontSpec& spec) {
     return f;
 }
 
+// Check boxes and option buttons keep their designed width; where the system's
+// stand-in for the designed font runs wider, the caption gets a slightly
+// smaller size rather than losing its last letters.
+HFONT Form::fittingFont(const Control& c, int widthPixels) {
+    HFONT font = fontFor(c.font_);
+    DWORD kind = c.style_ & BS_TYPEMASK;
+    bool boxed = c.className_ == std::string("BUTTON") &&
+                 (kind == BS_AUTOCHECKBOX || kind == BS_CHECKBOX || kind == BS_AUTORADIOBUTTON || kind == BS_RADIOBUTTON);
+    if (!boxed) return font;
+    std::string text;
+    for (char ch : c.initialText_)
+        if (ch != '&') text += ch;
+    int room = widthPixels - GetSystemMetrics(SM_CXMENUCHECK) - toPixels(90);
+    HDC dc = GetDC(hwnd_);
+    FontSpec spec = c.font_;
+    for (;;) {
+        HGDIOBJ old = SelectObject(dc, font);
+        SIZE size = {};
+        GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+        SelectObject(dc, old);
+        if (size.cx <= room || spec.points <= 6.5) break;
+        spec.points -= 0.5;
+        font = fontFor(spec);
+    }
+    ReleaseDC(hwnd_, dc);
+    return font;
+}
+
 HBRUSH Form::brushFor(COLORREF colour) {
     auto it = brushes_.find(colour);
     if (it != brushes_.end()) return it->second;
@@ -262,7 +295,7 @@ void Form::layout() {
         if (c->className_ == std::string("COMBOBOX")) height = toPixels(t.height) * 8;
         SetWindowPos(c->hwnd_, nullptr, toPixels(t.left), toPixels(t.top), toPixels(t.width), height,
                      SWP_NOZORDER | SWP_NOACTIVATE);
-        SendMessageA(c->hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(c->font_)), TRUE);
+        SendMessageA(c->hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(fittingFont(*c, toPixels(t.width))), TRUE);
         if (c->className_ == std::string("COMBOBOX"))
             SendMessageA(c->hwnd_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), toPixels(t.height) - 6);
     }
@@ -362,6 +395,24 @@ int Form::run() {
 
 void Form::unhandledFailure(const std::string& what) { msgBox(what, kCritical); }
 
+LRESULT CALLBACK Form::frameProc(HWND w, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR brush) {
+    if (msg == WM_ERASEBKGND) {
+        RECT r;
+        GetClientRect(w, &r);
+        FillRect(reinterpret_cast<HDC>(wParam), &r, reinterpret_cast<HBRUSH>(brush));
+        return 1;
+    }
+    if (msg == WM_PAINT && (GetWindowLongA(w, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX) {
+        // Erase first, then let the group box draw its border and caption.
+        RECT r;
+        GetClientRect(w, &r);
+        HDC dc = GetDC(w);
+        FillRect(dc, &r, reinterpret_cast<HBRUSH>(brush));
+        ReleaseDC(w, dc);
+    }
+    return DefSubclassProc(w, msg, wParam, lParam);
+}
+
 LRESULT CALLBACK Form::windowProc(HWND w, UINT msg, WPARAM wParam, LPARAM lParam) {
     Form* self = nullptr;
     if (msg == WM_NCCREATE) {
@@ -417,6 +468,13 @@ LRESULT Form::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
                 return reinterpret_cast<LRESULT>(brushFor(c->back_));
             }
         break;
+    }
+    case WM_PRINTCLIENT: {
+        // Themed group boxes and check boxes draw the form behind them.
+        RECT r;
+        GetClientRect(hwnd_, &r);
+        FillRect(reinterpret_cast<HDC>(wParam), &r, brushFor(style_.back));
+        return 0;
     }
     case WM_ERASEBKGND: {
         RECT r;

@@ -79,9 +79,11 @@ private:
     friend class Control;
     friend class OptionButton;
     static LRESULT CALLBACK windowProc(HWND, UINT, WPARAM, LPARAM);
+    static LRESULT CALLBACK frameProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     LRESULT handle(UINT msg, WPARAM wParam, LPARAM lParam);
     void layout();
     HFONT fontFor(const FontSpec& spec);
+    HFONT fittingFont(const Control& c, int widthPixels);
     HBRUSH brushFor(COLORREF colour);
     void arrangeTabOrder();
     bool moveInOptionGroup(HWND focus, int step);

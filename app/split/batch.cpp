@@ -1,0 +1,31 @@
+// The recombination batch file: one copy /b line in the folder of the pieces.
+#include <string>
+
+#include "platform/files.h"
+#include "platform/program.h"
+#include "split/job.h"
+#include "split/names.h"
+#include "ui/frm_splitter.h"
+
+std::string frmSplitter::writeBatchFile(int& line, const split::SplitJob& job, bool& namesEveryFile) {
+    line = 630;
+    line = 640;
+    std::string batchPath = split::joinPath(outDirPath, job.batchStem + ".bat");
+    line = 650;
+    line = 655;
+    lblStatus.refreshNow();
+    platform::doEvents();
+    line = 670;
+    std::string text = split::batchLine(job.pieceStem, job.batchStem, job.extension, job.pieceCount);
+    line = 700;
+    // The command interpreter reads batch files in the OEM code page.
+    std::string oem;
+    namesEveryFile = split::ansiToOem(text, oem);
+    line = 660;
+    line = 710;
+    platform::writeWholeFile(batchPath, oem + "\r\n");
+    line = 720;
+    platform::doEvents();
+    line = 730;
+    return batchPath;
+}

@@ -1,0 +1,20 @@
+// What one click of "Split files now!" works out before its first piece.
+#pragma once
+#include <cstdint>
+#include <string>
+
+namespace split {
+
+struct SplitJob {
+    std::string inPath;          // folder and name of the input
+    std::string pieceStem;       // the input's name less its last four characters
+    std::string batchStem;       // the input's name up to its first "."
+    std::string extension;       // the rest of the input's name from its first "."
+    std::string firstPiecePath;  // ...\stem.S01
+    int64_t fileSize = 0;
+    int64_t freeBytes = 0;
+    int64_t pieceSize = 0;
+    int pieceCount = 0;
+};
+
+}  // namespace split

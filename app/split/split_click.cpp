@@ -1,0 +1,187 @@
+// The Split button: the move to the output-choice phase, then the checks and
+// the plan of a split up to its first piece.
+#include <string>
+
+#include "platform/dialogs.h"
+#include "platform/files.h"
+#include "platform/numbers.h"
+#include "platform/program.h"
+#include "split/job.h"
+#include "split/library.h"
+#include "split/names.h"
+#include "split/plan.h"
+#include "ui/frm_splitter.h"
+
+using platform::RuntimeError;
+
+void frmSplitter::cmdSPlit_Click() {
+    guarded("cmdSPlit_Click", AfterReport::NoticeThenRestart, [&](int& line) {
+        line = 10;
+        if (inOutputChoicePhase())
+            splitFilesNow(line);
+        else
+            moveToOutputChoice(line);
+    });
+}
+
+void frmSplitter::moveToOutputChoice(int& line) {
+    line = 830;
+    fiInFile.setVisible(false);
+    line = 840;
+    mnuCreate(1).setEnabled(true);
+    line = 850;
+    cmdSPlit.setCaption(kOutputChoice);
+    line = 860;
+    cmdSPlit.setEnabled(true);
+    line = 870;
+    lblINorOUT.setCaption("Choose output folder: --> " + cleavDir.path());
+    line = 900;
+    settingsOut[1] = CleavDrive.drive();
+    line = 910;
+    settingsOut[2] = cleavDir.path();
+    line = 920;
+    settingsOut[3] = fiInFile.fileName();
+    line = 930;
+    cmdSPlit.setEnabled(true);
+}
+
+void frmSplitter::splitFilesNow(int& line) {
+    split::SplitJob job;
+    if (planSplit(line, job)) {
+        runSplit(line, job);
+        return;  // the run leaves the button as its outcome needs
+    }
+}
+
+namespace {
+// The first option of a group that is chosen, in index order; -1 for none.
+int firstChosen(const platform::OptionButton* buttons, int count) {
+    for (int i = 0; i < count; ++i)
+        if (buttons[i].value()) return i;
+    return -1;
+}
+}  // namespace
+
+bool frmSplitter::planSplit(int& line, split::SplitJob& job) {
+    // Every refusal below ends the click with the button enabled again.
+    auto refuse = [&] {
+        line = 930;
+        cmdSPlit.setEnabled(true);
+        return false;
+    };
+
+    line = 20;
+    cmdSPlit.setEnabled(false);
+    line = 30;
+    std::string sizeText(20, ' ');
+    line = 33;
+    std::string typed;
+    for (char c : txtByteSize.text())
+        if (c != ',') typed += c;
+    txtByteSize.setText(typed);
+    line = 35;
+    if (!platform::readsAsNumber(typed)) return refuse();
+
+    line = 40;
+    if (!platform::anythingExists(cleavDir.path()) && CleavDrive.drive().empty()) {
+        line = 50;
+        platform::msgBox("You need to choose a path for the output file!", platform::kExclamation);
+        line = 60;
+        cleavDir.setFocus();
+        return false;  // choosing a folder enables the button again
+    }
+
+    line = 70;
+    job.inPath = split::joinPath(inDirPath, inFileName);
+    line = 75;
+    lblStatus.setCaption("Cleavo Status.");
+    line = 90;
+    line = 100;
+    job.extension = split::extension(inFileName);
+    line = 110;
+    job.batchStem = split::batchStem(inFileName);
+
+    line = 120;
+    outDirPath = cleavDir.path();
+    line = 123;
+    settingsOut[4] = CleavDrive.drive();
+    line = 125;
+    settingsOut[5] = cleavDir.path();
+
+    line = 130;
+    job.pieceStem = split::pieceStem(inFileName);
+    line = 140;
+    job.firstPiecePath = split::piecePath(outDirPath, job.pieceStem, 1);
+
+    // Nothing may delete or overwrite the input itself.
+    std::string clash = split::inputClash(inDirPath, inFileName, outDirPath);
+    if (!clash.empty()) {
+        platform::msgBox(clash, platform::kExclamation);
+        return refuse();
+    }
+
+    line = 145;
+    if (deletePartialFlag) {
+        for (int n = 1; n <= 99; ++n) {
+            line = 147;
+            std::string old = split::piecePath(outDirPath, job.pieceStem, n);
+            if (platform::ordinaryFileExists(old)) platform::deleteFileQuietly(old);
+            line = 149;
+        }
+    }
+
+    line = 150;
+    if (!split::bigFileSize(job.inPath, sizeText)) platform::endProgram();
+    line = 160;
+    job.fileSize = platform::leadingWholeNumber(sizeText);
+
+    line = 165;
+    if (job.fileSize > split::kQuestionAbove) {
+        line = 170;
+        int answer = platform::msgBox(split::sizeQuestion(job.fileSize), platform::kYesNo | platform::kQuestion);
+        if (answer == platform::kAnswerNo) {
+            line = 180;
+            return refuse();
+        }
+    }
+
+    line = 252;
+    job.freeBytes = split::freeBytesOnDrive(CleavDrive.drive());
+    line = 258;
+    if (job.fileSize > job.freeBytes && pauseFlag == 0) {
+        cmdSPlit.setEnabled(true);
+        line = 260;
+        platform::msgBox(split::capacityReport(job.fileSize, job.freeBytes), platform::kCritical);
+        return false;
+    }
+
+    line = 270;
+    int unit = optBytesButton[0].value() ? 0 : optBytesButton[1].value() ? 1 : 2;
+    line = 280;
+    const double unitBytes = static_cast<double>(split::unitBytes(unit));
+
+    split::PlanRequest request;
+    request.splitType = firstChosen(optSplitTypeButton, 8);
+    request.fileSize = job.fileSize;
+    if (request.splitType == split::kEqualSize) {
+        line = 370;
+        double size = platform::roundHalfAway(platform::numberOf(typed));
+        line = 380;
+        request.typedSize = size * unitBytes;
+    } else if (request.splitType == split::kIntoYFiles) {
+        line = 420;
+        std::string count = cboEqualNumber.text();
+        if (!platform::readsAsNumber(count)) throw RuntimeError(platform::kTypeMismatch);
+        request.yCount = platform::numberOf(count);
+    }
+    split::Plan plan = split::planPieces(request);
+    line = plan.line;
+    if (plan.outcome == split::PlanOutcome::kDivisionByZero) throw RuntimeError(platform::kDivisionByZero);
+    if (plan.outcome != split::PlanOutcome::kOk) {
+        platform::msgBox(split::refusalText(plan.outcome), split::refusalIcon(plan.outcome));
+        return refuse();
+    }
+    job.pieceSize = plan.pieceSize;
+    job.pieceCount = plan.pieceCount;
+    return true;
+}

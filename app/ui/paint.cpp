@@ -1,0 +1,22 @@
+// Every repaint brings the file list up to date and rests the status line.
+#include "ui/frm_splitter.h"
+
+void frmSplitter::Form_Paint() {
+    guarded("Form_Paint", AfterReport::Restart, [&](int& line) {
+        line = 10;
+        if (!fiInFile.visible()) return;
+        line = 20;
+        if (fiInFile.listIndex() == -1) {
+            line = 30;
+            savedFileIndex = 0;
+        } else {
+            line = 35;
+            savedFileIndex = static_cast<short>(fiInFile.listIndex());
+        }
+        line = 37;
+        fiInFile.refresh();
+        line = 40;
+        if (fiInFile.count() > 0) fiInFile.setListIndex(savedFileIndex);
+        lblStatus.setCaption("Cleavo Status.");
+    });
+}

@@ -1,0 +1,63 @@
+// The split type, the unit of a typed size, and tidying the typed size.
+#include <cmath>
+
+#include "platform/numbers.h"
+#include "ui/split_type.h"
+#include "ui/frm_splitter.h"
+
+void frmSplitter::optSplitType_Click(short index) {
+    guarded("optSplitType_Click", AfterReport::Restart, [&](int& line) {
+        line = 10;
+        txtByteSize.setVisible(false);
+        line = 20;
+        for (auto& b : optBytesButton) b.setVisible(false);
+        line = 30;
+        cboEqualNumber.setVisible(false);
+        if (index == 1) {
+            line = 40;
+            txtByteSize.setVisible(true);
+            line = 50;
+            for (auto& b : optBytesButton) b.setVisible(true);
+        }
+        line = 60;
+        if (index == 2) cboEqualNumber.setVisible(true);
+        line = 70;
+        settingsOut[6] = std::to_string(index);
+        if (index == 1) {
+            line = 80;
+            settingsOut[7] = txtByteSize.text();
+            line = 280;
+            settingsOut[8] = std::to_string(unitIndex);
+        }
+        line = 280;
+        if (index == 2) {
+            line = 290;
+            settingsOut[7] = cboEqualNumber.text();
+        }
+        updateTabStops();
+    });
+}
+
+void frmSplitter::optBytes_Click(short index) {
+    guarded("optBytes_Click", AfterReport::Restart, [&](int& line) {
+        line = 80;
+        unitIndex = index;
+    });
+}
+
+std::string groupedSizeText(const std::string& text) {
+    std::string plain;
+    for (char c : text)
+        if (c != ',') plain += c;
+    if (!platform::readsAsNumber(plain)) return text;
+    double rounded = platform::roundHalfAway(platform::numberOf(plain));
+    if (!(std::fabs(rounded) < 9.2e18)) return text;  // beyond any byte count
+    return platform::groupDigits(static_cast<int64_t>(rounded));
+}
+
+void frmSplitter::txtByteSize_LostFocus() {
+    guarded("txtByteSize_Lostfocus", AfterReport::Restart, [&](int& line) {
+        line = 10;
+        txtByteSize.setText(groupedSizeText(txtByteSize.text()));
+    });
+}
