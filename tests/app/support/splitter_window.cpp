@@ -1,0 +1,106 @@
+#include "app/support/splitter_window.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+#include "platform/controls.h"
+#include "platform/program.h"
+
+namespace testing_support {
+
+int DialogRecorder::messageBox(const std::string& text, const std::string& title, unsigned style) {
+    shown.push_back({text, title, style});
+    if (whileShown) whileShown(shown.back());
+    int answer = platform::kAnswerOk;
+    if (!answers.empty()) {
+        answer = answers.front();
+        answers.pop_front();
+    }
+    return answer;
+}
+
+std::string DialogRecorder::inputBox(const std::string& prompt, const std::string& title, const std::string&) {
+    shown.push_back({prompt, title, 0});
+    return "";
+}
+
+std::vector<std::string> DialogRecorder::texts() const {
+    std::vector<std::string> t;
+    for (const ShownBox& b : shown) t.push_back(b.text);
+    return t;
+}
+
+namespace {
+int ends = 0;
+void recordEnd() { ++ends; }
+}  // namespace
+
+int programEnds() { return ends; }
+
+SplitterWindow::SplitterWindow(const std::string& startFolder) {
+    char old[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, old);
+    oldFolder_ = old;
+    SetCurrentDirectoryA(startFolder.c_str());
+    platform::setDialogSeam(&boxes);
+    platform::setEndProgramSeam(&recordEnd);
+    ends = 0;
+    window_ = std::make_unique<frmSplitter>();
+    window_->create(GetModuleHandleA(nullptr), SW_SHOWNORMAL);
+    settle();
+}
+
+SplitterWindow::~SplitterWindow() {
+    window_->destroy();
+    window_.reset();
+    platform::setDialogSeam(nullptr);
+    platform::setEndProgramSeam(nullptr);
+    SetCurrentDirectoryA(oldFolder_.c_str());
+}
+
+void SplitterWindow::settle() {
+    for (int i = 0; i < 3; ++i) {
+        platform::doEvents();
+        Sleep(20);
+    }
+}
+
+void SplitterWindow::chooseFile(const std::string& folder, const std::string& name) {
+    w().cleavDir.setPath(folder);
+    for (int i = 0; i < w().fiInFile.count(); ++i)
+        if (w().fiInFile.item(i) == name) {
+            w().fiInFile.setListIndex(i);
+            return;
+        }
+    throw std::runtime_error("no file " + name + " listed in " + folder);
+}
+
+void SplitterWindow::splitInto(const std::string& outFolder) {
+    w().cmdSPlit.click();
+    w().cleavDir.setPath(outFolder);
+    w().cmdSPlit.click();
+    settle();
+}
+
+int runBatch(const std::string& folder, const std::string& batchName) {
+    std::string command = "cmd.exe /c \"" + batchName + "\"";
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    si.dwFlags = STARTF_USESHOWWINDOW;
+    si.wShowWindow = SW_HIDE;
+    PROCESS_INFORMATION pi = {};
+    std::vector<char> line(command.begin(), command.end());
+    line.push_back('\0');
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, folder.c_str(), &si,
+                        &pi))
+        return -1;
+    WaitForSingleObject(pi.hProcess, 60000);
+    DWORD code = 0;
+    GetExitCodeProcess(pi.hProcess, &code);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    return static_cast<int>(code);
+}
+
+}  // namespace testing_support

@@ -1,0 +1,71 @@
+// A real main window on the test display, with the program's message boxes
+// recorded and answered from a script, and the program's end recorded.
+#pragma once
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/dialogs.h"
+#include "support/library_dialogs.h"
+#include "ui/frm_splitter.h"
+
+namespace testing_support {
+
+struct ShownBox {
+    std::string text;
+    std::string title;
+    unsigned style;
+};
+
+// The one test double: records every box the program shows through its
+// dialog seam and answers from a script (OK once the script runs out).
+class DialogRecorder : public platform::DialogSeam {
+public:
+    std::vector<ShownBox> shown;
+    std::deque<int> answers;
+    // Runs while a box is open, as a user could act then (tick a box, ...).
+    std::function<void(const ShownBox&)> whileShown;
+
+    int messageBox(const std::string& text, const std::string& title, unsigned style) override;
+    std::string inputBox(const std::string& prompt, const std::string& title, const std::string& answer) override;
+    std::vector<std::string> texts() const;
+};
+
+// How often the program tried to end since the window was made.
+int programEnds();
+
+class SplitterWindow {
+public:
+    // Starts the window the way the program starts, in the given folder (the
+    // lists show the current folder at start), and lets its first paint and
+    // focus happen.
+    explicit SplitterWindow(const std::string& startFolder);
+    ~SplitterWindow();
+
+    frmSplitter& w() { return *window_; }
+    frmSplitter* operator->() { return window_.get(); }
+    DialogRecorder boxes;
+    // The library's own message boxes, which it shows with MessageBoxA.
+    RealDialogAnswerer libraryBoxes;
+
+    // Lets every waiting message run (paints included).
+    void settle();
+    // Chooses an input file as a user would: its folder, then the file.
+    void chooseFile(const std::string& folder, const std::string& name);
+    // Clicks "Split this file", chooses the output folder, clicks
+    // "Split files now!".
+    void splitInto(const std::string& outFolder);
+
+private:
+    std::unique_ptr<frmSplitter> window_;
+    std::string oldFolder_;
+};
+
+// Runs a batch file with Wine's command interpreter in its own folder; returns
+// the interpreter's exit code.
+int runBatch(const std::string& folder, const std::string& batchName);
+
+}  // namespace testing_support

@@ -1,0 +1,74 @@
+// Failures in handlers end in the one report, then the reset.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "app/support/splitter_window.h"
+#include "support/temp_dir.h"
+
+using namespace testing_support;
+
+namespace {
+std::string report(int number, const std::string& description, int line, const std::string& procedure) {
+    return "Error Number: " + std::to_string(number) + "\r\nError Description: " + description +
+           "\r\n\r\nError Line: " + std::to_string(line) + "\r\nProcedure Name: " + procedure +
+           ".\r\nPlease Send this info to: support@cleavo.example .\r\n";
+}
+}  // namespace
+
+TEST(ErrorReport, FileRemovedAfterTheListWasRead) {
+    TempDir dir;
+    writeFile(dir / "a.txt", "a");
+    writeFile(dir / "b.txt", "b");
+    SplitterWindow win(dir.path());
+    frmSplitter& w = win.w();
+    w.cboEqualNumber.setText("7");
+
+    DeleteFileA((dir / "b.txt").c_str());
+    w.fiInFile.setListIndex(1);
+
+    ASSERT_EQ(win.boxes.shown.size(), 1u);
+    EXPECT_EQ(win.boxes.shown[0].text, report(53, "File not found", 75, "fiInFile_Click"));
+    EXPECT_EQ(win.boxes.shown[0].title, "Cleavo File Splitter");
+    EXPECT_EQ(win.boxes.shown[0].style & 0xF0u, 0x10u);
+    // The steps before the failure stay done; then the reset chose the first file.
+    EXPECT_EQ(w.cboEqualNumber.text(), "2");
+    EXPECT_EQ(w.fiInFile.listIndex(), 0);
+    EXPECT_EQ(w.inFileName, "a.txt");
+    EXPECT_EQ(programEnds(), 0);
+}
+
+TEST(ErrorReport, RepaintWithTheSelectionPastTheEndOfTheList) {
+    TempDir dir;
+    writeFile(dir / "a.txt", "a");
+    writeFile(dir / "b.txt", "b");
+    writeFile(dir / "c.txt", "c");
+    SplitterWindow win(dir.path());
+    frmSplitter& w = win.w();
+    w.fiInFile.setListIndex(2);
+    DeleteFileA((dir / "b.txt").c_str());
+    DeleteFileA((dir / "c.txt").c_str());
+
+    InvalidateRect(w.hwnd(), nullptr, TRUE);
+    UpdateWindow(w.hwnd());
+
+    ASSERT_GE(win.boxes.shown.size(), 1u);
+    EXPECT_EQ(win.boxes.shown[0].text, report(380, "Invalid property value", 40, "Form_Paint"));
+    EXPECT_EQ(win.boxes.shown.size(), 1u);
+    EXPECT_EQ(w.fiInFile.listIndex(), 0);
+    EXPECT_EQ(w.inFileName, "a.txt");
+}
+
+TEST(ErrorReport, RestartsAfterARepeatingFailureStayFinite) {
+    // The only file vanishes: the file click fails, and every reset selects
+    // it again and fails again. The repetition must end.
+    TempDir dir;
+    writeFile(dir / "gone.txt", "x");
+    SplitterWindow win(dir.path());
+    frmSplitter& w = win.w();
+    DeleteFileA((dir / "gone.txt").c_str());
+    w.fiInFile.setListIndex(0);
+    EXPECT_GE(win.boxes.shown.size(), 2u);
+    EXPECT_LE(win.boxes.shown.size(), 5u);
+    for (const ShownBox& b : win.boxes.shown)
+        EXPECT_EQ(b.text, report(53, "File not found", 75, "fiInFile_Click"));
+}

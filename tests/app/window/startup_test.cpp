@@ -1,0 +1,47 @@
+// The window as a user first sees it.
+#include <gtest/gtest.h>
+
+#include "app/support/splitter_window.h"
+#include "support/temp_dir.h"
+
+using namespace testing_support;
+
+TEST(StartUp, FirstStartInAFolderWithFiles) {
+    TempDir dir;
+    writeFile(dir / "b.txt", "second");
+    writeFile(dir / "a.bin", patternBytes(1457664));
+    SplitterWindow win(dir.path());
+    frmSplitter& w = win.w();
+
+    ASSERT_EQ(w.cboEqualNumber.count(), 98);
+    EXPECT_EQ(w.cboEqualNumber.item(0), "2");
+    EXPECT_EQ(w.cboEqualNumber.item(97), "99");
+    EXPECT_EQ(w.cboEqualNumber.text(), "2");
+    EXPECT_EQ(w.fiInFile.listIndex(), 0);
+    EXPECT_EQ(w.fiInFile.fileName(), "a.bin");
+    EXPECT_EQ(w.lblINorOUT.caption(), "Choose file to split: -->  " + dir.path() + "\\a.bin");
+    EXPECT_EQ(w.inPrefix, dir.path() + "\\");
+    EXPECT_EQ(w.inDirPath, dir.path());
+    EXPECT_EQ(w.inFileName, "a.bin");
+    EXPECT_EQ(w.settingsOut[6], "3");
+    EXPECT_EQ(w.settingsOut[7], "1");
+    EXPECT_EQ(w.settingsOut[8], "0");
+    EXPECT_EQ(w.unitIndex, 1);
+    EXPECT_EQ(w.maxFiles, 99);
+    EXPECT_EQ(w.pauseFlag, 0);
+
+    // As designed: Zip size and KB chosen, extra inputs hidden, PGP unavailable.
+    EXPECT_EQ(w.optSplitType.selected(), 3);
+    EXPECT_EQ(w.optBytes.selected(), 1);
+    EXPECT_FALSE(w.txtByteSize.visible());
+    EXPECT_FALSE(w.cboEqualNumber.visible());
+    for (auto& b : w.optBytesButton) EXPECT_FALSE(b.visible());
+    EXPECT_FALSE(w.chkPGP.enabled());
+    EXPECT_EQ(w.cmdSPlit.caption(), "&Split this file");
+    EXPECT_TRUE(w.cmdSPlit.enabled());
+    EXPECT_TRUE(w.fiInFile.visible());
+    EXPECT_EQ(w.txtByteSize.text(), "1000");
+    EXPECT_TRUE(w.driveFocusDone);
+    EXPECT_TRUE(win.boxes.shown.empty());
+    EXPECT_EQ(programEnds(), 0);
+}
