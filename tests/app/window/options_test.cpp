@@ -1,0 +1,119 @@
+// The split-type buttons, the size box, the Advanced Options and Pause boxes.
+#include <gtest/gtest.h>
+
+#include "app/support/splitter_window.h"
+#include "support/temp_dir.h"
+#include "ui/split_type.h"
+
+using namespace testing_support;
+
+TEST(SplitType, ExtraInputsAndSettingsEntries) {
+    TempDir dir;
+    SplitterWindow win(dir.path());
+    frmSplitter& w = win.w();
+
+    w.optSplitTypeButton[1].setValue(true);
+    EXPECT_TRUE(w.txtByteSize.visible());
+    for (auto& b : w.optBytesButton) EXPECT_TRUE(b.visible());
+    EXPECT_FALSE(w.cboEqualNumber.visible());
+    EXPECT_EQ(w.settingsOut[6], "1");
+    EXPECT_EQ(w.settingsOut[7], "1000");
+    EXPECT_EQ(w.settingsOut[8], "1");
+
+    // The unit is remembered at once, the settings entry only at the next
+    // click of the equal-size type.
+    w.optBytesButton[2].setValue(true);
+    EXPECT_EQ(w.unitIndex, 2);
+    EXPECT_EQ(w.settingsOut[8], "1");
+
+    w.optSplitTypeButton[2].setValue(true);
+    EXPECT_FALSE(w.txtByteSize.visible());
+    EXPECT_TRUE(w.cboEqualNumber.visible());
+    EXPECT_EQ(w.settingsOut[6], "2");
+    EXPECT_EQ(w.settingsOut[7], "2");
+
+    w.optSplitTypeButton[1].setValue(true);
+    EXPECT_EQ(w.settingsOut[8], "2");
+    w.optSplitTypeButton[3].setValue(true);
+    EXPECT_FALSE(w.txtByteSize.visible());
+    EXPECT_FALSE(w.cboEqualNumber.visible());
+    for (auto& b : w.optBytesButton) EXPECT_FALSE(b.visible());
+    EXPECT_EQ(w.settingsOut[6], "3");
+    EXPECT_EQ(w.settingsOut[7], "1000");  // other types leave entries 7 and 8
+    EXPECT_TRUE(win.boxes.shown.empty());
+}
+
+TEST(SplitType, SizeBoxTidiesNumbersOnly) {
+    EXPECT_EQ(groupedSizeText("100431871"), "100,431,871");
+    EXPECT_EQ(groupedSizeText("1000"), "1,000");
+    EXPECT_EQ(groupedSizeText("1,000"), "1,000");
+    EXPECT_EQ(groupedSizeText("1457663.5"), "1,457,664");
+    EXPECT_EQ(groupedSizeText("abc"), "abc");
+    EXPECT_EQ(groupedSizeText(""), "");
+
+    // And the real box, when it loses the focus.
+    TempDir dir;
+    SplitterWindow win(dir.path());
+    frmSplitter& w = win.w();
+    w.optSplitTypeButton[1].setValue(true);
+    w.txtByteSize.setText("1457663");
+    w.txtByteSize.setFocus();
+    w.cmdExit.setFocus();
+    EXPECT_EQ(w.txtByteSize.text(), "1,457,663");
+}
+
+TEST(AdvancedOptions, DeletePartialAndTheAnnouncedResume) {
+    TempDir dir;
+    SplitterWindow win(dir.path());
+    frmSplitter& w = win.w();
+
+    w.mnuAdvanced(1).setValue(1);
+    EXPECT_TRUE(w.deletePartialFlag);
+    w.mnuAdvanced(1).setValue(0);
+    EXPECT_FALSE(w.deletePartialFlag);
+    EXPECT_TRUE(win.boxes.shown.empty());
+
+    const std::string notice = "This option available soon!\r\n\r\nNote: Delete Partial files must be unchecked!";
+    // Box 1 unchecked: the notice shows while box 2 is still ticked.
+    int box2WhileShown = -1;
+    win.boxes.whileShown = [&](const ShownBox&) { box2WhileShown = w.mnuAdvanced(2).value(); };
+    w.mnuAdvanced(2).setValue(1);
+    ASSERT_EQ(win.boxes.shown.size(), 1u);
+    EXPECT_EQ(win.boxes.shown[0].text, notice);
+    EXPECT_EQ(win.boxes.shown[0].style & 0xF0u, 0x40u);
+    EXPECT_EQ(box2WhileShown, 1);
+    EXPECT_EQ(w.mnuAdvanced(2).value(), 0);
+    EXPECT_EQ(w.mnuAdvanced(1).value(), 0);
+
+    // Box 1 checked: both are cleared before the notice appears.
+    w.mnuAdvanced(1).setValue(1);
+    bool flagWhileShown = true;
+    int box1WhileShown = -1;
+    win.boxes.whileShown = [&](const ShownBox&) {
+        flagWhileShown = w.deletePartialFlag;
+        box1WhileShown = w.mnuAdvanced(1).value();
+        box2WhileShown = w.mnuAdvanced(2).value();
+    };
+    w.mnuAdvanced(2).setValue(1);
+    ASSERT_EQ(win.boxes.shown.size(), 2u);
+    EXPECT_FALSE(flagWhileShown);
+    EXPECT_EQ(box1WhileShown, 0);
+    EXPECT_EQ(box2WhileShown, 0);
+    EXPECT_EQ(w.mnuAdvanced(1).value(), 0);
+    EXPECT_EQ(w.mnuAdvanced(2).value(), 0);
+    EXPECT_FALSE(w.deletePartialFlag);
+}
+
+TEST(Pause, FlagFollowsTheBoxAndStartUpClearsIt) {
+    TempDir dir;
+    SplitterWindow win(dir.path());
+    frmSplitter& w = win.w();
+    w.chkPause.setValue(1);
+    EXPECT_EQ(w.pauseFlag, 1);
+    w.chkPause.setValue(0);
+    EXPECT_EQ(w.pauseFlag, 0);
+    w.chkPause.setValue(1);
+    w.Form_Load();
+    EXPECT_EQ(w.pauseFlag, 0);
+    EXPECT_EQ(w.chkPause.value(), 1);  // the box itself is left alone
+}
