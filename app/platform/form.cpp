@@ -1,6 +1,7 @@
 #include "platform/form.h"
 
 #include <commctrl.h>
+#include <uxtheme.h>
 
 #include <algorithm>
 
@@ -184,6 +185,11 @@ void Form::create(HINSTANCE instance, int show) {
     for (Control* c : controls_) c->onCreated();
     // A group box paints only its border and caption; under the window's
     // clipping of its children nothing else would paint the inside.
+    // Check boxes and option buttons on a coloured form draw classically, so
+    // that they take the form's colours (a themed disabled caption is next to
+    // invisible on grey).
+    for (Control* c : controls_)
+        if (dynamic_cast<CheckBox*>(c) || dynamic_cast<OptionButton*>(c)) SetWindowTheme(c->hwnd_, L"", L"");
     for (Control* c : controls_)
         if (dynamic_cast<Frame*>(c))
             SetWindowSubclass(c->hwnd_, &Form::frameProc, 0, reinterpret_cast<DWORD_PTR>(brushFor(c->back_)));
