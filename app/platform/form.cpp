@@ -221,8 +221,8 @@ void Form::create(HINSTANCE instance, int show) {
     SetWindowPos(hwnd_, nullptr, work.left + (work.right - work.left - w) / 2,
                  work.top + (work.bottom - work.top - h) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     ShowWindow(hwnd_, show);
-    UpdateWindow(hwnd_);
-    // The first control in the tab order takes the focus.
+    // The first control in the tab order takes the focus; the first paint
+    // follows from the message loop, after the focus event.
     HWND first = GetNextDlgTabItem(hwnd_, nullptr, FALSE);
     if (first) SetFocus(first);
 }

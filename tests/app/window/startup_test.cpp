@@ -42,6 +42,35 @@ TEST(StartUp, FirstStartInAFolderWithFiles) {
     EXPECT_TRUE(w.fiInFile.visible());
     EXPECT_EQ(w.txtByteSize.text(), "1000");
     EXPECT_TRUE(w.driveFocusDone);
+    // The first paint follows the first focus and rests the status line.
+    EXPECT_EQ(w.lblStatus.caption(), "Cleavo Status.");
     EXPECT_TRUE(win.boxes.shown.empty());
     EXPECT_EQ(programEnds(), 0);
+}
+
+TEST(StartUp, FirstStartInAFolderWithoutFiles) {
+    TempDir dir;
+    SplitterWindow win(dir.path());
+    frmSplitter& w = win.w();
+    EXPECT_EQ(w.fiInFile.count(), 0);
+    EXPECT_EQ(w.fiInFile.listIndex(), -1);
+    EXPECT_EQ(w.lblINorOUT.caption(), "Choose file to split: -->  ");
+    EXPECT_EQ(w.lblStatus.caption(), "Cleavo Status.");
+    EXPECT_EQ(w.cboEqualNumber.text(), "2");
+    EXPECT_TRUE(win.boxes.shown.empty());
+}
+
+TEST(StartUp, ResetRefillsThePieceCountList) {
+    TempDir dir;
+    writeFile(dir / "a.txt", "a");
+    writeFile(dir / "b.txt", "b");
+    SplitterWindow win(dir.path());
+    frmSplitter& w = win.w();
+    w.cboEqualNumber.setText("42");
+    w.fiInFile.setListIndex(1);
+    w.Form_Load();
+    EXPECT_EQ(w.cboEqualNumber.count(), 98);
+    EXPECT_EQ(w.cboEqualNumber.text(), "2");
+    EXPECT_EQ(w.fiInFile.listIndex(), 0);
+    EXPECT_EQ(w.inFileName, "a.txt");
 }
