@@ -69,7 +69,7 @@ void CommandButton::click() {
 }
 
 void CommandButton::onCommand(int code) {
-    if (code == BN_CLICKED) click();
+    if (code == BN_CLICKED && enabled()) click();
 }
 
 int CheckBox::value() const {
@@ -83,8 +83,9 @@ void CheckBox::setValue(int v) {
     if (onClick) onClick();
 }
 
+// A disabled control takes no click, whoever sends it.
 void CheckBox::onCommand(int code) {
-    if (code == BN_CLICKED) setValue(value() ? 0 : 1);
+    if (code == BN_CLICKED && enabled()) setValue(value() ? 0 : 1);
 }
 
 bool OptionButton::value() const {
@@ -102,7 +103,7 @@ void OptionButton::setValue(bool v) {
 
 void OptionButton::onCommand(int code) {
     // A click on the option already chosen changes nothing.
-    if (code == BN_CLICKED && !value()) setValue(true);
+    if (code == BN_CLICKED && enabled() && !value()) setValue(true);
 }
 
 void OptionGroup::add(OptionButton& b, int index) {
