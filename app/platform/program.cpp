@@ -2,7 +2,10 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "platform/form.h"
+#include "platform/runtime_error.h"
 
 namespace platform {
 
@@ -28,6 +31,20 @@ void endProgram() {
         throw ProgramEnded{};
     }
     ExitProcess(0);
+}
+
+void startProgram(const std::string& commandLine, int showState) {
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    si.dwFlags = STARTF_USESHOWWINDOW;
+    si.wShowWindow = static_cast<WORD>(showState);
+    PROCESS_INFORMATION pi = {};
+    std::vector<char> line(commandLine.begin(), commandLine.end());
+    line.push_back('\0');
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+        throw RuntimeError(kFileNotFound);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
 }
 
 void doEvents() {

@@ -16,6 +16,11 @@ struct ProgramEnded {};
 [[noreturn]] void endProgram();
 void setEndProgramSeam(void (*seam)());  // the seam must not return normally
 
+// Starts a program from a command line, found by the system's program
+// search, with the given show state (SW_...), without waiting for it. A
+// program that cannot be started is a run-time error 53.
+void startProgram(const std::string& commandLine, int showState);
+
 // Processes the window messages that are waiting, then returns.
 void doEvents();
 

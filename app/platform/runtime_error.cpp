@@ -17,6 +17,7 @@ std::string RuntimeError::describe(long number) {
     case kDeviceIo: return "Device I/O error";
     case kFileExists: return "File already exists";
     case kDiskFull: return "Disk full";
+    case kInputPastEnd: return "Input past end of file";
     case kDeviceUnavailable: return "Device unavailable";
     case kPermissionDenied: return "Permission denied";
     case kPathFileAccess: return "Path/File access error";

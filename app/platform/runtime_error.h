@@ -18,6 +18,7 @@ enum ErrorNumber : long {
     kDeviceIo = 57,          // Device I/O error
     kFileExists = 58,        // File already exists
     kDiskFull = 61,          // Disk full
+    kInputPastEnd = 62,      // Input past end of file
     kDeviceUnavailable = 68, // Device unavailable
     kPermissionDenied = 70,  // Permission denied
     kPathFileAccess = 75,    // Path/File access error

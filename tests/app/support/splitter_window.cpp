@@ -20,9 +20,12 @@ int DialogRecorder::messageBox(const std::string& text, const std::string& title
     return answer;
 }
 
-std::string DialogRecorder::inputBox(const std::string& prompt, const std::string& title, const std::string&) {
-    shown.push_back({prompt, title, 0});
-    return "";
+std::string DialogRecorder::inputBox(const std::string& prompt, const std::string& title, const std::string& answer) {
+    shown.push_back({prompt + "|" + answer, title, 0});
+    if (inputs.empty()) return "";
+    std::string typed = inputs.front();
+    inputs.pop_front();
+    return typed;
 }
 
 std::vector<std::string> DialogRecorder::texts() const {

@@ -26,6 +26,8 @@ class DialogRecorder : public platform::DialogSeam {
 public:
     std::vector<ShownBox> shown;
     std::deque<int> answers;
+    // Answers typed into input boxes, in order (empty, as if cancelled, once they run out).
+    std::deque<std::string> inputs;
     // Runs while a box is open, as a user could act then (tick a box, ...).
     std::function<void(const ShownBox&)> whileShown;
 

@@ -1,0 +1,21 @@
+// Help menu: the help file beside the program, in the help viewer.
+#include "platform/dialogs.h"
+#include "platform/files.h"
+#include "platform/program.h"
+#include "ui/frm_splitter.h"
+
+void frmSplitter::mnuContents_Click() {
+    guarded("mnuContents_Click", AfterReport::Restart, [&](int& line) {
+        line = 10;
+        std::string folder = platform::programFolder();
+        if (folder.empty() || folder.back() != '\\') folder += '\\';
+        line = 20;
+        if (platform::ordinaryFileExists(folder + "cleavo.hlp")) {
+            line = 30;
+            platform::startProgram("winhelp cleavo.hlp", SW_SHOWMINIMIZED);
+        } else {
+            line = 40;
+            platform::msgBox("An updated help file will be available soon!", platform::kInformation);
+        }
+    });
+}

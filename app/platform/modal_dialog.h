@@ -1,0 +1,45 @@
+// A modal dialog whose controls are laid out in twips from code, centred on
+// the screen and owned by the window that opens it (so it has no task-bar
+// button). The input box and the About box are made with it.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "platform/controls.h"
+
+namespace platform {
+
+class ModalDialog {
+public:
+    ModalDialog(std::string caption, int clientWidthTwips, int clientHeightTwips);
+    virtual ~ModalDialog() = default;
+    ModalDialog(const ModalDialog&) = delete;
+    ModalDialog& operator=(const ModalDialog&) = delete;
+
+    // Shows the dialog and returns the code it was ended with.
+    int run(HWND owner);
+
+protected:
+    HWND hwnd() const { return hwnd_; }
+    int toPixels(int twips) const { return MulDiv(twips, dpi_, 1440); }
+    HWND addControl(const char* cls, const std::string& text, DWORD style, int id, Twips place, DWORD exStyle = 0);
+    void setCaption(const std::string& caption);
+    void end(int code) { EndDialog(hwnd_, code); }
+
+    virtual void onInit() {}
+    // True when the command was handled.
+    virtual bool onCommand(int /*id*/, int /*code*/) { return false; }
+    virtual void onPaint(HDC) {}
+
+private:
+    static INT_PTR CALLBACK procedure(HWND, UINT, WPARAM, LPARAM);
+    INT_PTR handle(UINT msg, WPARAM wParam, LPARAM lParam);
+
+    std::string caption_;
+    int width_, height_;
+    HWND hwnd_ = nullptr;
+    int dpi_ = 96;
+};
+
+}  // namespace platform

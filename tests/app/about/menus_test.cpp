@@ -1,0 +1,142 @@
+// The File and Help menus: new folder, help contents, About and its registry reader.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "about/frm_about.h"
+#include "app/support/splitter_window.h"
+#include "platform/dialogs.h"
+#include "support/temp_dir.h"
+
+using namespace testing_support;
+
+TEST(NewFolder, CreatesInsideTheListedFolderOnly) {
+    TempDir dir;
+    CreateDirectoryA((dir / "taken").c_str(), nullptr);
+    writeFile(dir / "file.txt", "f");
+    SplitterWindow win(dir.path());
+    frmSplitter& w = win.w();
+    const std::string prompt = w.lblINorOUT.caption();
+
+    // An empty answer creates nothing.
+    w.mnuCreate_Click(1);
+    ASSERT_EQ(win.boxes.shown.size(), 1u);
+    EXPECT_EQ(win.boxes.shown[0].text, "Enter name for the new folder|New Folder");
+    EXPECT_EQ(win.boxes.shown[0].title, "Create new folder");
+
+    // Taken names (a folder, a file) are refused; OK asks again, Cancel stops.
+    win.boxes.shown.clear();
+    win.boxes.inputs = {"taken", "file.txt"};
+    win.boxes.answers = {platform::kAnswerOk, platform::kAnswerCancel};
+    w.mnuCreate_Click(1);
+    ASSERT_EQ(win.boxes.shown.size(), 4u);
+    EXPECT_EQ(win.boxes.shown[1].text, "That path exists, try again!");
+    EXPECT_EQ(win.boxes.shown[1].style, 0x1u);  // OK and Cancel
+    EXPECT_EQ(win.boxes.shown[2].text, "Enter name for the new folder|New Folder");
+    EXPECT_EQ(win.boxes.shown[3].text, "That path exists, try again!");
+
+    int before = w.cleavDir.count();
+    win.boxes.inputs = {"Fresh"};
+    w.mnuCreate_Click(1);
+    EXPECT_TRUE(CreateDirectoryA((dir / "Fresh").c_str(), nullptr) == FALSE && GetLastError() == ERROR_ALREADY_EXISTS);
+    EXPECT_EQ(w.cleavDir.count(), before + 1);
+    EXPECT_EQ(w.cleavDir.path(), dir.path());
+    EXPECT_EQ(w.lblINorOUT.caption(), prompt);
+    EXPECT_EQ(w.inFileName, "file.txt");
+}
+
+TEST(NewFolder, ANameTheFileSystemRefusesIsReported) {
+    TempDir dir;
+    SplitterWindow win(dir.path());
+    win.boxes.inputs = {"what?"};
+    win->mnuCreate_Click(1);
+    ASSERT_EQ(win.boxes.shown.size(), 2u);
+    EXPECT_EQ(win.boxes.shown[1].text,
+              "Error Number: 75\r\nError Description: Path/File access error\r\n\r\nError Line: 70\r\n"
+              "Procedure Name: mnuCreate_Click.\r\nPlease Send this info to: support@cleavo.example .\r\n");
+}
+
+TEST(HelpContents, WithoutAHelpFileSaysSo) {
+    TempDir dir;
+    writeFile(dir / "cleavo.hlp", "not beside the program");  // the working folder does not count
+    SplitterWindow win(dir.path());
+    win->mnuContents_Click();
+    ASSERT_EQ(win.boxes.shown.size(), 1u);
+    EXPECT_EQ(win.boxes.shown[0].text, "An updated help file will be available soon!");
+    EXPECT_EQ(win.boxes.shown[0].style & 0xF0u, 0x40u);
+}
+
+TEST(About, TheBoxShowsTitleVersionAndButtons) {
+    TempDir dir;
+    SplitterWindow win(dir.path());
+    win->mnuAbout_Click();  // the answerer presses OK
+    ASSERT_EQ(win.libraryBoxes.seen().size(), 1u);
+    const SeenDialog& box = win.libraryBoxes.seen()[0];
+    EXPECT_EQ(box.caption, "About cleavo");
+    EXPECT_EQ(box.buttons, (std::vector<std::string>{"OK", "&System Info..."}));
+    EXPECT_EQ(box.text, "Version 2.5.5");
+    EXPECT_TRUE(win.boxes.shown.empty());
+}
+
+TEST(About, RegistryValuesReadAsText) {
+    HKEY key;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\CleavoTest", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                              nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExA(key, "withZero", 0, REG_SZ, reinterpret_cast<const BYTE*>("C:\\tool.exe"), 12);
+    RegSetValueExA(key, "withoutZero", 0, REG_SZ, reinterpret_cast<const BYTE*>("C:\\tool.exe"), 11);
+    DWORD five = 5, big = 256;
+    RegSetValueExA(key, "five", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&five), 4);
+    RegSetValueExA(key, "big", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&big), 4);
+    RegCloseKey(key);
+
+    std::string v = "old";
+    EXPECT_TRUE(about::GetKeyValue(HKEY_CURRENT_USER, "Software\\CleavoTest", "withZero", v));
+    EXPECT_EQ(v, "C:\\tool.exe");
+    EXPECT_TRUE(about::GetKeyValue(HKEY_CURRENT_USER, "Software\\CleavoTest", "withoutZero", v));
+    EXPECT_EQ(v, "C:\\tool.exe");
+    EXPECT_TRUE(about::GetKeyValue(HKEY_CURRENT_USER, "Software\\CleavoTest", "five", v));
+    EXPECT_EQ(v, "5");
+    EXPECT_TRUE(about::GetKeyValue(HKEY_CURRENT_USER, "Software\\CleavoTest", "big", v));
+    EXPECT_EQ(v, "256");
+    EXPECT_FALSE(about::GetKeyValue(HKEY_CURRENT_USER, "Software\\CleavoTest", "missing", v));
+    EXPECT_EQ(v, "");
+    v = "old";
+    EXPECT_FALSE(about::GetKeyValue(HKEY_CURRENT_USER, "Software\\CleavoTest\\none", "x", v));
+    EXPECT_EQ(v, "");
+    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\CleavoTest");
+}
+
+TEST(About, SystemInformationUnavailable) {
+    std::string found;
+    if (about::GetKeyValue(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", found))
+        GTEST_SKIP() << "this registry names a system information tool at " << found;
+    // Only the second key, naming a folder without the tool.
+    testing_support::TempDir empty;
+    HKEY key;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Shared Tools Location", 0, nullptr, 0,
+                              KEY_ALL_ACCESS, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExA(key, "MSINFO", 0, REG_SZ, reinterpret_cast<const BYTE*>(empty.path().c_str()),
+                   static_cast<DWORD>(empty.path().size() + 1));
+    DialogRecorder boxes;
+    platform::setDialogSeam(&boxes);
+    about::StartSysInfo();
+    platform::setDialogSeam(nullptr);
+    RegDeleteValueA(key, "MSINFO");
+    RegCloseKey(key);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, "System Information Is Unavailable At This Time");
+    EXPECT_EQ(boxes.shown[0].title, "cleavo");
+    EXPECT_EQ(boxes.shown[0].style, 0u);
+}
+
+TEST(InputBox, TheRealBoxAnswersWithItsTextOrNothing) {
+    RealDialogAnswerer answerer;
+    EXPECT_EQ(platform::inputBox("Enter name for the new folder", "Create new folder", "New Folder"), "New Folder");
+    answerer.answer(IDCANCEL);
+    EXPECT_EQ(platform::inputBox("Enter name for the new folder", "Create new folder", "New Folder"), "");
+    ASSERT_EQ(answerer.seen().size(), 2u);
+    EXPECT_EQ(answerer.seen()[0].caption, "Create new folder");
+    EXPECT_EQ(answerer.seen()[0].text, "Enter name for the new folder");
+    EXPECT_EQ(answerer.seen()[0].buttons, (std::vector<std::string>{"OK", "Cancel"}));
+}

@@ -1,0 +1,131 @@
+// The settings file beside the program: saving, loading and the start-up reader.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "app/support/splitter_window.h"
+#include "platform/program.h"
+#include "settings/settings_file.h"
+#include "support/temp_dir.h"
+
+using namespace testing_support;
+
+namespace {
+// The program's settings file, removed before and after each test.
+struct SettingsFile {
+    std::string path = settings::settingsPath();
+    SettingsFile() { DeleteFileA(path.c_str()); }
+    ~SettingsFile() { DeleteFileA(path.c_str()); }
+    void write(const std::string& text) const { writeFile(path, text); }
+};
+}  // namespace
+
+TEST(Settings, LivesBesideTheProgram) {
+    EXPECT_EQ(settings::settingsPath(), platform::programFolder() + "\\cleav.ini");
+}
+
+TEST(Settings, SaveInEachPhase) {
+    SettingsFile ini;
+    TempDir dir;
+    writeFile(dir / "movie.avi", "frames");
+    CreateDirectoryA((dir / "out").c_str(), nullptr);
+    SplitterWindow win(dir.path());
+    frmSplitter& w = win.w();
+    const std::string drive = w.CleavDrive.drive();
+
+    w.mnuSaveINI_Click();
+    EXPECT_EQ(readFile(ini.path), drive + "\r\n" + dir.path() + "\r\nmovie.avi\r\n\r\n\r\n3\r\n1\r\n0\r\n");
+    ASSERT_EQ(win.boxes.shown.size(), 1u);
+    EXPECT_EQ(win.boxes.shown[0].text, "Your settings have been saved!");
+    EXPECT_EQ(win.boxes.shown[0].style & 0xF0u, 0x40u);
+
+    // In the output-choice phase lines 4 and 5 take the lists; 1 to 3 stay as
+    // the move to that phase recorded them.
+    w.cmdSPlit.click();
+    w.cleavDir.setPath(dir / "out");
+    w.optSplitTypeButton[2].setValue(true);
+    w.mnuSaveINI_Click();
+    EXPECT_EQ(readFile(ini.path), drive + "\r\n" + dir.path() + "\r\nmovie.avi\r\n" + drive + "\r\n" +
+                                      (dir / "out") + "\r\n2\r\n2\r\n0\r\n");
+}
+
+TEST(Settings, StartUpComesBackOnTheSavedChoices) {
+    SettingsFile ini;
+    TempDir start, saved;
+    writeFile(start / "elsewhere.txt", "x");
+    writeFile(saved / "a.txt", "a");
+    writeFile(saved / "b.txt", "bbb");
+    std::string drive = platform::DriveList::driveText(static_cast<char>(tolower(saved.path()[0])));
+    ini.write(drive + "\r\n" + saved.path() + "\r\nb.txt\r\n\r\n\r\n1\r\n1,000\r\n2\r\n");
+
+    SplitterWindow win(start.path());
+    frmSplitter& w = win.w();
+    EXPECT_EQ(w.cleavDir.path(), saved.path());
+    EXPECT_EQ(w.fiInFile.path(), saved.path());
+    EXPECT_EQ(w.fiInFile.fileName(), "b.txt");
+    EXPECT_EQ(w.inFileName, "b.txt");
+    EXPECT_EQ(w.optSplitType.selected(), 1);
+    EXPECT_EQ(w.optBytes.selected(), 2);
+    EXPECT_EQ(w.unitIndex, 2);
+    EXPECT_EQ(w.settingsOut[6], "1");
+    EXPECT_EQ(w.settingsOut[7], "1,000");
+    EXPECT_EQ(w.settingsOut[8], "2");
+    EXPECT_EQ(w.txtByteSize.text(), "1000");  // the reader leaves the box alone
+    EXPECT_EQ(w.settingsIn[3], "b.txt");
+    EXPECT_TRUE(win.boxes.shown.empty());
+}
+
+TEST(Settings, StartUpPassesOverAShortOrOddFile) {
+    SettingsFile ini;
+    TempDir start, saved;
+    writeFile(start / "here.txt", "x");
+    writeFile(saved / "only.txt", "o");
+    std::string drive = platform::DriveList::driveText(static_cast<char>(tolower(saved.path()[0])));
+    // Three lines only: the input is applied, the type stays "&Zip size".
+    ini.write(drive + "\r\n" + saved.path() + "\r\nonly.txt\r\n");
+    {
+        SplitterWindow win(start.path());
+        EXPECT_EQ(win->cleavDir.path(), saved.path());
+        EXPECT_EQ(win->inFileName, "only.txt");
+        EXPECT_EQ(win->optSplitType.selected(), 3);
+        EXPECT_EQ(win->settingsOut[6], "3");
+        EXPECT_TRUE(win.boxes.shown.empty());
+        EXPECT_EQ(programEnds(), 0);
+    }
+    // A folder that is gone and a type out of range: the lists stay, no button.
+    ini.write(drive + "\r\n" + (saved / "gone") + "\r\nonly.txt\r\n\r\n\r\n12\r\n\r\n\r\n");
+    SplitterWindow win(start.path());
+    EXPECT_EQ(win->cleavDir.path(), start.path());
+    EXPECT_EQ(win->inFileName, "here.txt");
+    EXPECT_EQ(win->settingsOut[6], "12");
+    EXPECT_TRUE(win.boxes.shown.empty());
+}
+
+TEST(Settings, LoadInTheOutputPhaseLeavesTheFileList) {
+    SettingsFile ini;
+    TempDir dir, out;
+    writeFile(dir / "in.bin", "input");
+    SplitterWindow win(dir.path());
+    frmSplitter& w = win.w();
+    w.cmdSPlit.click();
+
+    std::string drive = platform::DriveList::driveText(static_cast<char>(tolower(out.path()[0])));
+    ini.write(drive + "\r\n" + dir.path() + "\r\nIN.BIN\r\n" + drive + "\r\n" + out.path() + "\r\n2\r\n17\r\n0\r\n");
+    w.mnuLoadINI_Click();
+    EXPECT_EQ(w.cleavDir.path(), out.path());
+    EXPECT_EQ(w.outDirPath, out.path());
+    // The file list stays hidden and the chosen input stays chosen.
+    EXPECT_FALSE(w.fiInFile.visible());
+    EXPECT_EQ(w.inDirPath, dir.path());
+    EXPECT_EQ(w.inFileName, "in.bin");
+    EXPECT_EQ(w.optSplitType.selected(), 2);
+    EXPECT_EQ(w.cboEqualNumber.text(), "17");
+    ASSERT_FALSE(win.boxes.shown.empty());
+    EXPECT_EQ(win.boxes.shown.back().text, "Your settings have been loaded!");
+
+    // Back in the file-choice phase a name that differs in case selects nothing.
+    w.cmdSPlit.setCaption("&Split this file");
+    w.fiInFile.setVisible(true);
+    w.mnuLoadINI_Click();
+    EXPECT_EQ(w.fiInFile.path(), dir.path());
+    EXPECT_EQ(w.fiInFile.listIndex(), -1);
+}
