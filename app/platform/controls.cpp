@@ -137,6 +137,18 @@ void TextBox::onCommand(int code) {
     if (code == EN_KILLFOCUS && onLostFocus) onLostFocus();
 }
 
+namespace {
+// The text of entry `index` of a combo box; empty when there is none.
+std::string comboItem(HWND box, int index) {
+    LRESULT n = SendMessageA(box, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (n == CB_ERR) return "";
+    std::string s(static_cast<size_t>(n) + 1, '\0');
+    n = SendMessageA(box, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&s[0]));
+    s.resize(n == CB_ERR ? 0 : static_cast<size_t>(n));
+    return s;
+}
+}  // namespace
+
 void DropDownList::clear() { SendMessageA(hwnd_, CB_RESETCONTENT, 0, 0); }
 
 void DropDownList::addItem(const std::string& item) {
@@ -152,14 +164,7 @@ void DropDownList::setListIndex(int index) {
     SendMessageA(hwnd_, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
-std::string DropDownList::item(int index) const {
-    LRESULT n = SendMessageA(hwnd_, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (n == CB_ERR) return "";
-    std::string s(static_cast<size_t>(n) + 1, '\0');
-    n = SendMessageA(hwnd_, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&s[0]));
-    s.resize(n == CB_ERR ? 0 : static_cast<size_t>(n));
-    return s;
-}
+std::string DropDownList::item(int index) const { return comboItem(hwnd_, index); }
 
 std::string DropDownList::text() const {
     int i = listIndex();
@@ -298,14 +303,7 @@ void DriveList::fill() {
 
 int DriveList::count() const { return static_cast<int>(SendMessageA(hwnd_, CB_GETCOUNT, 0, 0)); }
 
-std::string DriveList::item(int index) const {
-    LRESULT n = SendMessageA(hwnd_, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (n == CB_ERR) return "";
-    std::string s(static_cast<size_t>(n) + 1, '\0');
-    n = SendMessageA(hwnd_, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&s[0]));
-    s.resize(n == CB_ERR ? 0 : static_cast<size_t>(n));
-    return s;
-}
+std::string DriveList::item(int index) const { return comboItem(hwnd_, index); }
 
 std::string DriveList::drive() const {
     int i = static_cast<int>(SendMessageA(hwnd_, CB_GETCURSEL, 0, 0));

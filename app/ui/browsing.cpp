@@ -10,6 +10,19 @@ std::string withBackslash(const std::string& folder) {
 }
 }  // namespace
 
+void frmSplitter::reReadFileListKeepingSelection(int& line) {
+    if (fiInFile.listIndex() == -1) {
+        line = 30;
+        savedFileIndex = 0;
+    } else {
+        line = 35;
+        savedFileIndex = static_cast<short>(fiInFile.listIndex());
+    }
+    line = 37;
+    fiInFile.refresh();
+    line = 40;
+}
+
 void frmSplitter::CleavDrive_Change() {
     guarded("CleavDrive_Change", AfterReport::Restart, [&](int& line) {
         line = 10;
@@ -27,16 +40,7 @@ void frmSplitter::CleavDrive_GotFocus() {
         line = 20;
         cleavDir.refresh();
         if (fiInFile.count() > 0 && fiInFile.visible()) {
-            if (fiInFile.listIndex() == -1) {
-                line = 30;
-                savedFileIndex = 0;
-            } else {
-                line = 35;
-                savedFileIndex = static_cast<short>(fiInFile.listIndex());
-            }
-            line = 37;
-            fiInFile.refresh();
-            line = 40;
+            reReadFileListKeepingSelection(line);
             fiInFile.setListIndex(savedFileIndex);
         }
         line = 50;

@@ -106,6 +106,10 @@ private:
                    int line);
     int restartDepth_ = 0;
 
+    // Keeps the file list's selection in savedFileIndex (0 for none) and
+    // re-reads the list; steps 30 to 40 of the focus and paint handlers.
+    void reReadFileListKeepingSelection(int& line);
+
     // Pieces of the Split button's click (split/).
     void moveToOutputChoice(int& line);
     void splitFilesNow(int& line);

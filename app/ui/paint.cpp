@@ -6,16 +6,7 @@ void frmSplitter::Form_Paint() {
         line = 10;
         if (!fiInFile.visible()) return;
         line = 20;
-        if (fiInFile.listIndex() == -1) {
-            line = 30;
-            savedFileIndex = 0;
-        } else {
-            line = 35;
-            savedFileIndex = static_cast<short>(fiInFile.listIndex());
-        }
-        line = 37;
-        fiInFile.refresh();
-        line = 40;
+        reReadFileListKeepingSelection(line);
         if (fiInFile.count() > 0) fiInFile.setListIndex(savedFileIndex);
         lblStatus.setCaption("Cleavo Status.");
     });
