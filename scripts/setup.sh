@@ -16,6 +16,7 @@ if ! command -v wine >/dev/null || ! dpkg -s wine32 >/dev/null 2>&1; then
 fi
 if [ "${CLEAVO_SCREENSHOTS:-}" = 1 ]; then
   command -v import >/dev/null || need+=(imagemagick)
+  command -v xdotool >/dev/null || need+=(xdotool)
 fi
 
 if [ ${#need[@]} -gt 0 ]; then
