@@ -48,6 +48,25 @@ std::string reasonFor(int err) {
     }
 }
 
+// Writes the whole chunk. Where the runtime's write stops short it says
+// little (a full disk comes back as EINVAL from some runtimes), so the rest is
+// tried once through the system, whose error code then tells why.
+bool writeAll(int piece, const char* data, unsigned n, int& err) {
+    int put = _write(piece, data, n);
+    if (put == static_cast<int>(n)) return true;
+    err = put < 0 ? errno : ENOSPC;
+    unsigned done = put > 0 ? static_cast<unsigned>(put) : 0;
+    HANDLE h = reinterpret_cast<HANDLE>(_get_osfhandle(piece));
+    DWORD wrote = 0;
+    if (h != INVALID_HANDLE_VALUE && WriteFile(h, data + done, n - done, &wrote, nullptr) && wrote == n - done)
+        return true;
+    DWORD code = GetLastError();
+    if (code == ERROR_DISK_FULL || code == ERROR_HANDLE_DISK_FULL) err = ENOSPC;
+    else if (code == ERROR_ACCESS_DENIED) err = EACCES;
+    else if (wrote < n - done && code == 0) err = ENOSPC;
+    return false;
+}
+
 // A failed piece ends the run: the input and the piece file are closed.
 unsigned char failPiece(int piece, const char* caption, const char* path, int err) {
     tell(std::string(path) + "\r\n" + reasonFor(err), caption);
@@ -89,8 +108,9 @@ extern "C" unsigned char __stdcall split(const char* inPath, const char* piecePa
         int got = _read(inputHandle, copyBuffer, n);
         if (got < 0) return failPiece(piece, "Cannot Read:", inPath, errno);
         if (got == 0) break;  // the input ended before lastByte
-        int put = _write(piece, copyBuffer, static_cast<unsigned>(got));
-        if (put != got) return failPiece(piece, "Cannot Write:", piecePath, put < 0 ? errno : ENOSPC);
+        int err = 0;
+        if (!writeAll(piece, copyBuffer, static_cast<unsigned>(got), err))
+            return failPiece(piece, "Cannot Write:", piecePath, err);
         count += static_cast<unsigned>(got);
     }
 
