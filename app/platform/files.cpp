@@ -56,17 +56,35 @@ void setNormalAttributes(const std::string& path) {
     if (!SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL)) throw RuntimeError::fromWin32(GetLastError());
 }
 
-void writeWholeFile(const std::string& path, const std::string& bytes) {
+OutputFile::OutputFile(const std::string& path) {
     QuietErrors quiet;
     HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) throw RuntimeError::fromWin32(GetLastError());
+    handle_ = h;
+}
+
+OutputFile::~OutputFile() {
+    if (handle_) CloseHandle(handle_);
+}
+
+void OutputFile::write(const std::string& bytes) {
+    QuietErrors quiet;
     DWORD done = 0;
-    BOOL ok = WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr);
-    DWORD err = GetLastError();
-    BOOL closed = CloseHandle(h);
-    if (!ok) throw RuntimeError::fromWin32(err);
+    if (!WriteFile(handle_, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr))
+        throw RuntimeError::fromWin32(GetLastError());
     if (done != bytes.size()) throw RuntimeError(kDiskFull);
-    if (!closed) throw RuntimeError(kDeviceIo);
+}
+
+void OutputFile::close() {
+    HANDLE h = handle_;
+    handle_ = nullptr;
+    if (h && !CloseHandle(h)) throw RuntimeError(kDeviceIo);
+}
+
+void writeWholeFile(const std::string& path, const std::string& bytes) {
+    OutputFile file(path);
+    file.write(bytes);
+    file.close();
 }
 
 std::vector<std::string> readTextLines(const std::string& path) {

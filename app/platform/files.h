@@ -24,6 +24,23 @@ bool deleteFileQuietly(const std::string& path);
 // Clears read-only, hidden, system and archive marks; a run-time error on failure.
 void setNormalAttributes(const std::string& path);
 
+// A file open for writing, replacing any file of that name, in separate
+// steps so that a caller can tell creating from writing. Closed when it goes.
+class OutputFile {
+public:
+    // A run-time error when the file cannot be created.
+    explicit OutputFile(const std::string& path);
+    ~OutputFile();
+    OutputFile(const OutputFile&) = delete;
+    OutputFile& operator=(const OutputFile&) = delete;
+    // Run-time errors when the bytes do not all go (a full disk among them).
+    void write(const std::string& bytes);
+    void close();
+
+private:
+    void* handle_;
+};
+
 // Writes bytes as the whole content of a file, replacing it; run-time errors
 // for a file that cannot be created or written (a full disk among them).
 void writeWholeFile(const std::string& path, const std::string& bytes);

@@ -15,15 +15,17 @@ std::string frmSplitter::writeBatchFile(int& line, const split::SplitJob& job, b
     line = 655;
     lblStatus.refreshNow();
     platform::doEvents();
+    line = 660;
+    platform::OutputFile file(batchPath);
     line = 670;
     std::string text = split::batchLine(job.pieceStem, job.batchStem, job.extension, job.pieceCount);
     line = 700;
     // The command interpreter reads batch files in the OEM code page.
     std::string oem;
     namesEveryFile = split::ansiToOem(text, oem);
-    line = 660;
     line = 710;
-    platform::writeWholeFile(batchPath, oem + "\r\n");
+    file.write(oem + "\r\n");
+    file.close();
     line = 720;
     platform::doEvents();
     line = 730;

@@ -1,6 +1,7 @@
 #include "app/support/splitter_window.h"
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <algorithm>
 
@@ -84,6 +85,35 @@ void SplitterWindow::splitInto(const std::string& outFolder) {
     w().cleavDir.setPath(outFolder);
     w().cmdSPlit.click();
     settle();
+}
+
+namespace {
+const UINT_PTR kTextRecorderId = 0xC1EA;
+
+std::string textOf(HWND hwnd) {
+    char buf[1024] = {};
+    GetWindowTextA(hwnd, buf, sizeof buf);
+    return buf;
+}
+}  // namespace
+
+TextRecorder::TextRecorder(HWND control) : hwnd_(control) {
+    SetWindowSubclass(hwnd_, &TextRecorder::proc, kTextRecorderId, reinterpret_cast<DWORD_PTR>(this));
+}
+
+TextRecorder::~TextRecorder() { RemoveWindowSubclass(hwnd_, &TextRecorder::proc, kTextRecorderId); }
+
+LRESULT CALLBACK TextRecorder::proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self) {
+    auto* recorder = reinterpret_cast<TextRecorder*>(self);
+    // Read back once set, so that the text is the one the control holds,
+    // whichever character set the message came in.
+    if (msg == WM_SETTEXT) {
+        LRESULT result = DefSubclassProc(hwnd, msg, wParam, lParam);
+        recorder->texts.push_back(textOf(hwnd));
+        return result;
+    }
+    if (msg == WM_PAINT) recorder->painted.push_back(textOf(hwnd));
+    return DefSubclassProc(hwnd, msg, wParam, lParam);
 }
 
 int runBatch(const std::string& folder, const std::string& batchName) {

@@ -66,6 +66,24 @@ private:
     std::string oldFolder_;
 };
 
+// Every text a control is given (WM_SETTEXT), in order, and the text it
+// showed at each of its paints, from the moment the recorder is made until
+// it goes.
+class TextRecorder {
+public:
+    explicit TextRecorder(HWND control);
+    ~TextRecorder();
+    TextRecorder(const TextRecorder&) = delete;
+    TextRecorder& operator=(const TextRecorder&) = delete;
+
+    std::vector<std::string> texts;
+    std::vector<std::string> painted;
+
+private:
+    static LRESULT CALLBACK proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
+    HWND hwnd_;
+};
+
 // Runs a batch file with Wine's command interpreter in its own folder; returns
 // the interpreter's exit code.
 int runBatch(const std::string& folder, const std::string& batchName);

@@ -1,0 +1,145 @@
+// Splits onto a drive too small for them: the 3 MiB tmpfs that the test run
+// mounts and Wine shows as drive T:.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "app/run/split_files.h"
+#include "app/support/splitter_window.h"
+#include "support/temp_dir.h"
+
+using namespace testing_support;
+
+namespace {
+
+const int64_t kFloppy = 1457663;
+const int64_t kInputSize = 4194304;  // 4 MiB: three floppy pieces
+
+// Why drive T: cannot serve as the small drive; empty when it can.
+std::string smallDriveMissing() {
+    UINT type = GetDriveTypeA("T:\\");
+    if (type == DRIVE_NO_ROOT_DIR || type == DRIVE_UNKNOWN)
+        return "drive T: is not there (the tmpfs of the test run could not be mounted, which needs root)";
+    ULARGE_INTEGER available = {}, total = {}, totalFree = {};
+    if (!GetDiskFreeSpaceExA("T:\\", &available, &total, &totalFree)) return "drive T: reports no free space";
+    if (total.QuadPart > 8ull * 1024 * 1024) return "drive T: is not the small tmpfs of the test run";
+    return "";
+}
+
+int64_t freeOnT() {
+    ULARGE_INTEGER available = {}, total = {}, totalFree = {};
+    GetDiskFreeSpaceExA("T:\\", &available, &total, &totalFree);
+    return static_cast<int64_t>(available.QuadPart);
+}
+
+// Chooses the input, moves to the output phase and picks a folder on drive T:
+// as a user would: the drive first, then the folder.
+void prepareOnT(SplitterWindow& win, const std::string& in, const std::string& outOnT) {
+    frmSplitter& w = win.w();
+    win.chooseFile(in, "big.bin");
+    w.cmdSPlit.click();
+    w.CleavDrive.setDrive("t:");
+    w.cleavDir.setPath(outOnT);
+    EXPECT_EQ(w.CleavDrive.drive().substr(0, 2), "t:");
+}
+
+}  // namespace
+
+#define SKIP_WITHOUT_SMALL_DRIVE()                        \
+    do {                                                  \
+        std::string why = smallDriveMissing();            \
+        if (!why.empty()) GTEST_SKIP() << why;            \
+    } while (0)
+
+TEST(RunDiskFull, PausedRunStopsWhenThirdPieceDoesNotFit) {
+    SKIP_WITHOUT_SMALL_DRIVE();
+    TempDir in;
+    TempDir outOnT("T:\\");
+    const std::string input = patternBytes(kInputSize, 61);
+    writeFile(in / "big.bin", input);
+    const int64_t free = freeOnT();
+    // Room for two floppy pieces but not for the whole file.
+    ASSERT_GT(free, 2 * kFloppy);
+    ASSERT_LT(free, kInputSize);
+
+    SplitterWindow win(in.path());
+    frmSplitter& w = win.w();
+    w.optSplitTypeButton[0].setValue(true);
+    w.chkPause.setValue(1);
+    prepareOnT(win, in.path(), outOnT.path());
+    w.cmdSPlit.click();
+    win.settle();
+
+    // With Pause on the whole file need not fit; each piece does.
+    EXPECT_EQ(win.boxes.texts(), (std::vector<std::string>{"Click OK to continue Cleaving!\r\n Cleav 1 of 3",
+                                                           "Click OK to continue Cleaving!\r\n Cleav 2 of 3"}));
+    ASSERT_EQ(win.libraryBoxes.seen().size(), 1u);
+    EXPECT_EQ(win.libraryBoxes.seen()[0].caption, "Cannot Write:");
+    // The piece's path, then the reason as the runtime library gave it
+    // (Wine's reports a full disk as an invalid argument).
+    const std::string text = win.libraryBoxes.seen()[0].text;
+    const std::string path = outOnT / "big.S03" + "\r\n";
+    EXPECT_EQ(text.substr(0, path.size()), path) << text;
+    EXPECT_GT(text.size(), path.size()) << text;
+
+    EXPECT_EQ(readFile(outOnT / "big.S01"), input.substr(0, kFloppy));
+    EXPECT_EQ(readFile(outOnT / "big.S02"), input.substr(kFloppy, kFloppy));
+    // Whatever of piece 3 fitted stays, as the library left it.
+    if (fileExists(outOnT / "big.S03")) {
+        std::string part = readFile(outOnT / "big.S03");
+        EXPECT_LT(part.size(), static_cast<size_t>(kInputSize - 2 * kFloppy));
+        EXPECT_EQ(part, input.substr(2 * kFloppy, part.size()));
+    }
+    EXPECT_FALSE(fileExists(outOnT / "big.bat"));
+    EXPECT_FALSE(anyBoxSays(win.boxes.shown, "Operation Successful!"));
+    EXPECT_EQ(w.cmdSPlit.caption(), "&Split files now!");
+    EXPECT_FALSE(w.cmdSPlit.enabled());
+    EXPECT_EQ(w.lblStatus.caption(), "File 2 Done! Reading...");
+    EXPECT_EQ(readFile(in / "big.bin"), input);
+}
+
+TEST(RunDiskFull, RequestsTooBigForTheDriveAreRefusedBeforeAnythingIsWritten) {
+    SKIP_WITHOUT_SMALL_DRIVE();
+    TempDir in;
+    TempDir outOnT("T:\\");
+    writeFile(in / "big.bin", patternBytes(kInputSize, 62));
+    SplitterWindow win(in.path());
+    frmSplitter& w = win.w();
+    w.optSplitTypeButton[0].setValue(true);
+    ASSERT_EQ(w.pauseFlag, 0);
+    prepareOnT(win, in.path(), outOnT.path());
+
+    // Pause off: the whole file must fit.
+    int64_t free = freeOnT();
+    ASSERT_LT(free, kInputSize);
+    w.cmdSPlit.click();
+    ASSERT_EQ(win.boxes.texts(),
+              std::vector<std::string>{"The drive is not big enough!\r\n\r\nFile  size  is:  4,194,304\r\n\r\n"
+                                       "Drive size is:  " + grouped(free) + "\r\n\r\nDifference is:  " +
+                                       grouped(kInputSize - free) +
+                                       "\r\nVersion 3.0 will have spanning capability!\r\n"});
+    EXPECT_EQ(win.boxes.shown[0].style & kIconMask, kCriticalIcon);
+    EXPECT_EQ(win.boxes.shown[0].title, "Cleavo File Splitter");
+    EXPECT_TRUE(w.cmdSPlit.enabled());
+    EXPECT_EQ(w.cmdSPlit.caption(), "&Split files now!");
+    EXPECT_TRUE(filesIn(outOnT.path()).empty());
+
+    // Pause on, but one piece is larger than the drive's free space.
+    w.chkPause.setValue(1);
+    w.optSplitTypeButton[1].setValue(true);
+    w.optBytesButton[0].setValue(true);
+    w.txtByteSize.setText("3500000");
+    free = freeOnT();
+    ASSERT_LT(free, 3500000);
+    size_t before = win.boxes.shown.size();
+    w.cmdSPlit.click();
+    auto boxes = boxesSince(win, before);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "The drive is not big enough!\r\n\r\nSplit  size  is:  3,500,000\r\n\r\nDrive size is:  " +
+                                 grouped(free) + "\r\n\r\nDifference is:  " + grouped(3500000 - free) + "\r\n");
+    EXPECT_EQ(boxes[0].style & kIconMask, kCriticalIcon);
+    EXPECT_EQ(boxes[0].title, "Cleavo File Splitter");
+    EXPECT_TRUE(w.cmdSPlit.enabled());
+    EXPECT_EQ(w.cmdSPlit.caption(), "&Split files now!");
+    EXPECT_TRUE(filesIn(outOnT.path()).empty());
+    EXPECT_TRUE(win.libraryBoxes.seen().empty());
+}

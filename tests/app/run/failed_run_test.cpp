@@ -1,0 +1,136 @@
+// Runs that cannot finish: nothing is reported as a success, what was
+// written stays, and the input is never touched.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "app/run/split_files.h"
+#include "app/support/splitter_window.h"
+#include "support/temp_dir.h"
+
+using namespace testing_support;
+
+namespace {
+
+void intoYFiles(frmSplitter& w, const std::string& count) {
+    w.optSplitTypeButton[2].setValue(true);
+    w.cboEqualNumber.setText(count);
+}
+
+std::string report(int number, const std::string& description, int line) {
+    return "Error Number: " + std::to_string(number) + "\r\nError Description: " + description +
+           "\r\n\r\nError Line: " + std::to_string(line) +
+           "\r\nProcedure Name: cmdSPlit_Click.\r\nPlease Send this info to: support@cleavo.example .\r\n";
+}
+
+}  // namespace
+
+TEST(RunFailure, InputLockedAfterItWasChosenStopsAtPieceOne) {
+    TempDir in, out, outAgain;
+    const std::string input = patternBytes(5000, 51);
+    writeFile(in / "locked.dat", input);
+    SplitterWindow win(in.path());
+    frmSplitter& w = win.w();
+    win.chooseFile(in.path(), "locked.dat");
+    intoYFiles(w, "2");
+    w.cmdSPlit.click();
+    w.cleavDir.setPath(out.path());
+
+    // Another program now holds the input open without sharing: its size can
+    // still be asked for, but nobody can open it.
+    HANDLE lock = CreateFileA((in / "locked.dat").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    HANDLE probe = CreateFileA((in / "locked.dat").c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (probe != INVALID_HANDLE_VALUE) CloseHandle(probe);
+    ASSERT_EQ(probe, INVALID_HANDLE_VALUE) << "the system did not keep others out of the locked file";
+
+    TextRecorder status(w.lblStatus.hwnd());
+    w.cmdSPlit.click();
+    win.settle();
+    CloseHandle(lock);
+
+    // The library's message is the only one.
+    ASSERT_EQ(win.libraryBoxes.seen().size(), 1u);
+    EXPECT_EQ(win.libraryBoxes.seen()[0].caption, "Cannot Open:");
+    EXPECT_EQ(win.libraryBoxes.seen()[0].text, in / "locked.dat");
+    EXPECT_TRUE(win.boxes.shown.empty()) << win.boxes.shown[0].text;
+
+    // No piece, no batch file; the window stays in the output-choice phase
+    // with the Split button disabled.
+    EXPECT_TRUE(filesIn(out.path()).empty());
+    EXPECT_EQ(w.cmdSPlit.caption(), "&Split files now!");
+    EXPECT_FALSE(w.cmdSPlit.enabled());
+    EXPECT_FALSE(w.fiInFile.visible());
+    EXPECT_EQ(status.texts, (std::vector<std::string>{"Cleavo Status.", "Reading..."}));
+    EXPECT_EQ(w.lblStatus.caption(), "Reading...");
+    EXPECT_EQ(readFile(in / "locked.dat"), input);
+
+    // Choosing a folder enables the button again; the next click starts from piece 1.
+    w.cleavDir.setPath(outAgain.path());
+    ASSERT_TRUE(w.cmdSPlit.enabled());
+    w.cmdSPlit.click();
+    win.settle();
+    EXPECT_EQ(win.boxes.texts(),
+              std::vector<std::string>{"Operation Successful!\r\nUse: " + outAgain.path() + "\\locked.bat to combine!"});
+    EXPECT_EQ(readFile(outAgain / "locked.S01") + readFile(outAgain / "locked.S02"), input);
+    EXPECT_EQ(win.libraryBoxes.seen().size(), 1u);
+}
+
+TEST(RunFailure, BatchFileThatCannotBeCreatedEndsInTheErrorTailAndKeepsThePieces) {
+    TempDir in, out;
+    const std::string input = patternBytes(4000, 52);
+    writeFile(in / "data.bin", input);
+    // A folder of the batch file's name: no file of that name can be created.
+    // (A read-only file would not do here: the tests run as root, and Wine
+    // lets root write it.)
+    ASSERT_TRUE(CreateDirectoryA((out / "data.bat").c_str(), nullptr));
+    SplitterWindow win(in.path());
+    frmSplitter& w = win.w();
+    win.chooseFile(in.path(), "data.bin");
+    intoYFiles(w, "2");
+    win.splitInto(out.path());
+
+    // Creating the batch file is line 660 of the click.
+    ASSERT_EQ(win.boxes.texts(),
+              (std::vector<std::string>{report(70, "Permission denied", 660), "Click to restart program."}));
+    EXPECT_EQ(win.boxes.shown[0].style & kIconMask, kCriticalIcon);
+    EXPECT_EQ(win.boxes.shown[1].style & kIconMask, kExclamationIcon);
+    EXPECT_EQ(filesIn(out.path()), (std::vector<std::string>{"data.S01", "data.S02"}));
+    EXPECT_EQ(readFile(out / "data.S01") + readFile(out / "data.S02"), input);
+    EXPECT_EQ(readFile(in / "data.bin"), input);
+    EXPECT_EQ(w.cmdSPlit.caption(), "&Split files now!");
+}
+
+TEST(RunErrorTail, InputNameShorterThanFourCharacters) {
+    TempDir in, out;
+    writeFile(in / "abc", patternBytes(100, 53));
+    SplitterWindow win(in.path());
+    frmSplitter& w = win.w();
+    win.chooseFile(in.path(), "abc");
+    intoYFiles(w, "12");
+
+    // What the piece-count list showed while each box was open: the reset
+    // runs only after both.
+    std::vector<std::string> countWhileOpen;
+    win.boxes.whileShown = [&](const ShownBox&) { countWhileOpen.push_back(w.cboEqualNumber.text()); };
+    win.splitInto(out.path());
+
+    ASSERT_EQ(win.boxes.texts(),
+              (std::vector<std::string>{"Error Number: 5\r\nError Description: Invalid procedure call or argument\r\n"
+                                        "\r\nError Line: 130\r\nProcedure Name: cmdSPlit_Click.\r\n"
+                                        "Please Send this info to: support@cleavo.example .\r\n",
+                                        "Click to restart program."}));
+    EXPECT_EQ(win.boxes.shown[0].style & kIconMask, kCriticalIcon);
+    EXPECT_EQ(win.boxes.shown[0].title, "Cleavo File Splitter");
+    EXPECT_EQ(win.boxes.shown[1].style & kIconMask, kExclamationIcon);
+    EXPECT_EQ(win.boxes.shown[1].title, "Cleavo File Splitter");
+    EXPECT_EQ(countWhileOpen, (std::vector<std::string>{"12", "12"}));
+    EXPECT_EQ(w.cboEqualNumber.text(), "2");
+    EXPECT_EQ(w.cboEqualNumber.count(), 98);
+    // The reset does not change the phase.
+    EXPECT_EQ(w.cmdSPlit.caption(), "&Split files now!");
+    EXPECT_TRUE(filesIn(out.path()).empty());
+    EXPECT_TRUE(win.libraryBoxes.seen().empty());
+    EXPECT_EQ(programEnds(), 0);
+}
