@@ -227,16 +227,16 @@ void Form::create(HINSTANCE instance, int show) {
     if (first) SetFocus(first);
 }
 
-HFONT Form::fontFor(const FontSpec& spec) {
-    std::string key = spec.face + "/" + std::to_string(spec.points) + "/" + std::to_string(dpi_);
+HFONT Form::fontFor(const FontSpec& wanted) {
+    std::string key = wanted.face + "/" + std::to_string(wanted.points) + "/" + std::to_string(dpi_);
     auto it = fonts_.find(key);
     if (it != fonts_.end()) return it->second;
     LOGFONTA lf = {};
-    lf.lfHeight = -static_cast<LONG>(spec.points * dpi_ / 72.0 + 0.5);
+    lf.lfHeight = -static_cast<LONG>(wanted.points * dpi_ / 72.0 + 0.5);
     lf.lfWeight = FW_NORMAL;
     lf.lfCharSet = DEFAULT_CHARSET;
     lf.lfQuality = DEFAULT_QUALITY;
-    lstrcpynA(lf.lfFaceName, spec.face.c_str(), LF_FACESIZE);
+    lstrcpynA(lf.lfFaceName, wanted.face.c_str(), LF_FACESIZE);
     HFONT f = CreateFontIndirectA(&lf);
     fonts_[key] = f;
     return f;
@@ -256,15 +256,15 @@ HFONT Form::fittingFont(const Control& c, int widthPixels) {
         if (ch != '&') text += ch;
     int room = widthPixels - GetSystemMetrics(SM_CXMENUCHECK) - toPixels(90);
     HDC dc = GetDC(hwnd_);
-    FontSpec spec = c.font_;
+    FontSpec wanted = c.font_;
     for (;;) {
         HGDIOBJ old = SelectObject(dc, font);
         SIZE size = {};
         GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
         SelectObject(dc, old);
-        if (size.cx <= room || spec.points <= 6.5) break;
-        spec.points -= 0.5;
-        font = fontFor(spec);
+        if (size.cx <= room || wanted.points <= 6.5) break;
+        wanted.points -= 0.5;
+        font = fontFor(wanted);
     }
     ReleaseDC(hwnd_, dc);
     return font;

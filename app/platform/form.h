@@ -82,7 +82,7 @@ private:
     static LRESULT CALLBACK frameProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     LRESULT handle(UINT msg, WPARAM wParam, LPARAM lParam);
     void layout();
-    HFONT fontFor(const FontSpec& spec);
+    HFONT fontFor(const FontSpec& wanted);
     HFONT fittingFont(const Control& c, int widthPixels);
     HBRUSH brushFor(COLORREF colour);
     void arrangeTabOrder();
