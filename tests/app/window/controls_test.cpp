@@ -195,3 +195,29 @@ TEST(Controls, OptionAndCheckClicksRunTheirHandlerOnce) {
     SendMessageA(w.chkPGP.hwnd(), BM_CLICK, 0, 0);
     EXPECT_EQ(w.chkPGP.value(), 0);
 }
+
+TEST(Controls, TabOrderFollowsTheTabIndices) {
+    TempDir dir;
+    writeFile(dir / "a.txt", "a");
+    SplitterWindow win(dir.path());
+    frmSplitter& w = win.w();
+    // Hidden, disabled and unchosen controls are passed over; of the split
+    // types only the chosen one ("&Zip size", tab index 17) is a stop.
+    const HWND expected[] = {w.CleavDrive.hwnd(),            w.cmdSPlit.hwnd(),       w.cmdExit.hwnd(),
+                             w.cleavDir.hwnd(),              w.fiInFile.hwnd(),       w.optSplitTypeButton[3].hwnd(),
+                             w.chkPause.hwnd(),              w.mnuAdvanced(1).hwnd(), w.mnuAdvanced(2).hwnd()};
+    const size_t n = sizeof expected / sizeof expected[0];
+    HWND at = expected[0];
+    for (size_t i = 1; i <= n; ++i) {
+        at = GetNextDlgTabItem(w.hwnd(), at, FALSE);
+        EXPECT_EQ(at, expected[i % n]) << "stop " << i;
+    }
+    // With "Split for &Equal size" chosen (tab index 2) the size box follows
+    // it, and the chosen unit ("KB") comes between the file list and the
+    // Advanced Options.
+    w.optSplitTypeButton[1].setValue(true);
+    EXPECT_EQ(GetNextDlgTabItem(w.hwnd(), w.CleavDrive.hwnd(), FALSE), w.optSplitTypeButton[1].hwnd());
+    EXPECT_EQ(GetNextDlgTabItem(w.hwnd(), w.optSplitTypeButton[1].hwnd(), FALSE), w.txtByteSize.hwnd());
+    EXPECT_EQ(GetNextDlgTabItem(w.hwnd(), w.fiInFile.hwnd(), FALSE), w.optBytesButton[1].hwnd());
+    EXPECT_EQ(GetNextDlgTabItem(w.hwnd(), w.optBytesButton[1].hwnd(), FALSE), w.chkPause.hwnd());
+}
