@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "platform/runtime_error.h"
+
 namespace platform {
 
 ModalDialog::ModalDialog(std::string caption, int clientWidthTwips, int clientHeightTwips)
@@ -22,8 +24,15 @@ int ModalDialog::run(HWND owner) {
     *p++ = 8;  // point size
     for (const char* f = "MS Shell Dlg"; *f; ++f) *p++ = static_cast<WORD>(*f);
     *p++ = 0;
+    failure_ = nullptr;
     INT_PTR r = DialogBoxIndirectParamA(GetModuleHandleA(nullptr), d, owner, &ModalDialog::procedure,
                                         reinterpret_cast<LPARAM>(this));
+    if (failure_) {
+        std::exception_ptr f = failure_;
+        failure_ = nullptr;
+        std::rethrow_exception(f);
+    }
+    if (r == -1) throw RuntimeError(kInvalidCall);
     return static_cast<int>(r);
 }
 
@@ -48,10 +57,12 @@ INT_PTR CALLBACK ModalDialog::procedure(HWND w, UINT msg, WPARAM wParam, LPARAM 
         self = reinterpret_cast<ModalDialog*>(GetWindowLongPtrA(w, DWLP_USER));
     }
     if (!self) return FALSE;
-    // No exception crosses the dialog procedure.
+    // No exception crosses the dialog procedure: the first one is kept for
+    // run() to raise once the dialog has closed.
     try {
         return self->handle(msg, wParam, lParam);
     } catch (...) {
+        if (!self->failure_) self->failure_ = std::current_exception();
         EndDialog(w, IDCANCEL);
         return TRUE;
     }

@@ -4,6 +4,7 @@
 #pragma once
 #include <windows.h>
 
+#include <exception>
 #include <string>
 
 #include "platform/controls.h"
@@ -17,7 +18,9 @@ public:
     ModalDialog(const ModalDialog&) = delete;
     ModalDialog& operator=(const ModalDialog&) = delete;
 
-    // Shows the dialog and returns the code it was ended with.
+    // Shows the dialog and returns the code it was ended with. A dialog that
+    // cannot be shown, or a failure inside its own handlers (which closes it),
+    // is raised here as a run-time error for the caller's error tail.
     int run(HWND owner);
 
 protected:
@@ -40,6 +43,7 @@ private:
     int width_, height_;
     HWND hwnd_ = nullptr;
     int dpi_ = 96;
+    std::exception_ptr failure_;
 };
 
 }  // namespace platform

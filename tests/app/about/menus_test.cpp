@@ -2,9 +2,13 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <vector>
+
 #include "about/frm_about.h"
 #include "app/support/splitter_window.h"
 #include "platform/dialogs.h"
+#include "platform/modal_dialog.h"
+#include "platform/runtime_error.h"
 #include "support/temp_dir.h"
 
 using namespace testing_support;
@@ -110,20 +114,30 @@ TEST(About, SystemInformationUnavailable) {
     std::string found;
     if (about::GetKeyValue(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", found))
         GTEST_SKIP() << "this registry names a system information tool at " << found;
-    // Only the second key, naming a folder without the tool.
+    // Only the second key, naming a folder without the tool. A value already
+    // there is put back afterwards, and a key made here is removed.
     testing_support::TempDir empty;
     HKEY key;
+    DWORD made = 0;
     ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Shared Tools Location", 0, nullptr, 0,
-                              KEY_ALL_ACCESS, nullptr, &key, nullptr),
+                              KEY_ALL_ACCESS, nullptr, &key, &made),
               ERROR_SUCCESS);
+    DWORD savedType = 0, savedSize = 0;
+    bool hadValue = RegQueryValueExA(key, "MSINFO", nullptr, &savedType, nullptr, &savedSize) == ERROR_SUCCESS;
+    std::vector<BYTE> saved(savedSize + 1);
+    if (hadValue) RegQueryValueExA(key, "MSINFO", nullptr, &savedType, saved.data(), &savedSize);
     RegSetValueExA(key, "MSINFO", 0, REG_SZ, reinterpret_cast<const BYTE*>(empty.path().c_str()),
                    static_cast<DWORD>(empty.path().size() + 1));
     DialogRecorder boxes;
     platform::setDialogSeam(&boxes);
     about::StartSysInfo();
     platform::setDialogSeam(nullptr);
-    RegDeleteValueA(key, "MSINFO");
+    if (hadValue)
+        RegSetValueExA(key, "MSINFO", 0, savedType, saved.data(), savedSize);
+    else
+        RegDeleteValueA(key, "MSINFO");
     RegCloseKey(key);
+    if (made == REG_CREATED_NEW_KEY) RegDeleteKeyA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Shared Tools Location");
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].text, "System Information Is Unavailable At This Time");
     EXPECT_EQ(boxes.shown[0].title, "cleavo");
@@ -139,4 +153,37 @@ TEST(InputBox, TheRealBoxAnswersWithItsTextOrNothing) {
     EXPECT_EQ(answerer.seen()[0].caption, "Create new folder");
     EXPECT_EQ(answerer.seen()[0].text, "Enter name for the new folder");
     EXPECT_EQ(answerer.seen()[0].buttons, (std::vector<std::string>{"OK", "Cancel"}));
+}
+
+namespace {
+class FailingDialog : public platform::ModalDialog {
+public:
+    FailingDialog() : ModalDialog("Failing", 2000, 1000) {}
+
+protected:
+    void onInit() override { throw platform::RuntimeError(platform::kInvalidProperty); }
+};
+}  // namespace
+
+TEST(ModalDialogs, AFailureWhileShowingReachesTheCaller) {
+    // A failure inside the dialog closes it and is raised to the caller,
+    // whose error tail reports it, instead of vanishing with the dialog.
+    FailingDialog failing;
+    try {
+        failing.run(nullptr);
+        ADD_FAILURE() << "the failure inside the dialog was not raised";
+    } catch (const platform::RuntimeError& e) {
+        EXPECT_EQ(e.number(), platform::kInvalidProperty);
+        EXPECT_EQ(e.description(), "Invalid property value");
+    }
+    // A dialog that cannot be made at all (its owner is gone) is a failure too.
+    HWND gone = CreateWindowA("STATIC", "", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    DestroyWindow(gone);
+    frmAbout box;
+    try {
+        box.run(gone);
+        ADD_FAILURE() << "a dialog without its owner was shown";
+    } catch (const platform::RuntimeError& e) {
+        EXPECT_EQ(e.number(), platform::kInvalidCall);
+    }
 }
