@@ -31,7 +31,7 @@ void frmSplitter::runSplit(int& line, split::SplitJob& job) {
     int64_t pieceEnd = job.pieceSize;
     for (int pieceNo = 1; pieceNo <= job.pieceCount; ++pieceNo) {
         line = 540;
-        std::string piece = split::piecePath(outDirPath, job.pieceStem, pieceNo);
+        std::string piece = split::piecePath(job.outDir, job.pieceStem, pieceNo);
         line = 550;
         platform::doEvents();
         line = 560;

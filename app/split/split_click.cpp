@@ -15,6 +15,9 @@
 using platform::RuntimeError;
 
 void frmSplitter::cmdSPlit_Click() {
+    // A click that arrives while the pieces are being written (the run lets
+    // events through between pieces) must not start a second run beside it.
+    if (runInProgress_) return;
     guarded("cmdSPlit_Click", AfterReport::NoticeThenRestart, [&](int& line) {
         line = 10;
         if (inOutputChoicePhase())
@@ -48,6 +51,11 @@ void frmSplitter::moveToOutputChoice(int& line) {
 void frmSplitter::splitFilesNow(int& line) {
     split::SplitJob job;
     if (planSplit(line, job)) {
+        struct Running {
+            bool& flag;
+            explicit Running(bool& f) : flag(f) { flag = true; }
+            ~Running() { flag = false; }
+        } running(runInProgress_);
         runSplit(line, job);
         return;  // the run leaves the button as its outcome needs
     }
@@ -111,7 +119,10 @@ bool frmSplitter::planSplit(int& line, split::SplitJob& job) {
     line = 130;
     job.pieceStem = split::pieceStem(inFileName);
     line = 140;
-    job.firstPiecePath = split::piecePath(outDirPath, job.pieceStem, 1);
+    // The folder is fixed for the whole run: a folder chosen while pieces are
+    // being written must not scatter them or their batch file.
+    job.outDir = outDirPath;
+    job.firstPiecePath = split::piecePath(job.outDir, job.pieceStem, 1);
 
     // Nothing may delete or overwrite the input itself.
     std::string clash = split::inputClash(inDirPath, inFileName, outDirPath);

@@ -52,7 +52,7 @@ void frmSplitter::CleavDrive_GotFocus() {
 void frmSplitter::cleavDir_Change() {
     guarded("CleavDir_Change", AfterReport::Restart, [&](int& line) {
         line = 5;
-        cmdSPlit.setEnabled(true);
+        if (!runInProgress_) cmdSPlit.setEnabled(true);
         line = 10;
         fiInFile.setPath(cleavDir.path());
         line = 20;

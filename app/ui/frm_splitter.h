@@ -105,6 +105,8 @@ private:
     void errorTail(const char* procedure, AfterReport after, long number, const std::string& description,
                    int line);
     int restartDepth_ = 0;
+    // True while the pieces of a split are being written.
+    bool runInProgress_ = false;
 
     // Keeps the file list's selection in savedFileIndex (0 for none) and
     // re-reads the list; steps 30 to 40 of the focus and paint handlers.

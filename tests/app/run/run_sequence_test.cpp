@@ -166,3 +166,36 @@ TEST(Run, TenthPieceIsNamedS10AndCountedWithoutALeadingZero) {
     EXPECT_EQ(win.boxes.texts(),
               std::vector<std::string>{"Operation Successful!\r\nUse: " + out.path() + "\\ten.bat to combine!"});
 }
+
+TEST(Run, AFolderChosenDuringTheRunNeitherMovesThePiecesNorStartsASecondRun) {
+    // The input is named like a piece of its own ("clip.S02" has the stem
+    // "clip"); had the run followed the folder chosen at the pause, its
+    // second piece would have replaced the input itself.
+    TempDir in, out;
+    const std::string input = patternBytes(3001, 44);
+    writeFile(in / "clip.S02", input);
+    SplitterWindow win(in.path());
+    frmSplitter& w = win.w();
+    win.chooseFile(in.path(), "clip.S02");
+    intoYFiles(w, "3");
+    w.chkPause.setValue(1);
+
+    std::vector<bool> splitEnabledAfterChange;
+    int pauses = 0;
+    win.boxes.whileShown = [&](const ShownBox& box) {
+        if (box.text.rfind("Click OK to continue", 0) != 0 || pauses++ > 0) return;
+        w.cleavDir.setPath(in.path());
+        splitEnabledAfterChange.push_back(w.cmdSPlit.enabled());
+        w.cmdSPlit_Click();
+    };
+    win.splitInto(out.path());
+
+    EXPECT_EQ(splitEnabledAfterChange, std::vector<bool>{false});
+    ASSERT_EQ(win.boxes.texts(),
+              (std::vector<std::string>{pauseText(1, 3), pauseText(2, 3),
+                                        "Operation Successful!\r\nUse: " + out.path() + "\\clip.bat to combine!"}));
+    EXPECT_EQ(readFile(in / "clip.S02"), input);
+    EXPECT_EQ(filesIn(in.path()), std::vector<std::string>{"clip.S02"});
+    EXPECT_EQ(filesIn(out.path()), (std::vector<std::string>{"clip.S01", "clip.S02", "clip.S03", "clip.bat"}));
+    EXPECT_EQ(readFile(out / "clip.S01") + readFile(out / "clip.S02") + readFile(out / "clip.S03"), input);
+}
