@@ -102,8 +102,9 @@ void OptionButton::setValue(bool v) {
 }
 
 void OptionButton::onCommand(int code) {
-    // A click on the option already chosen changes nothing.
-    if (code == BN_CLICKED && enabled() && !value()) setValue(true);
+    // A click on the option already chosen runs its handler again, as one on
+    // another option does (the handler takes what the inputs hold now).
+    if (code == BN_CLICKED && enabled()) setValue(true);
 }
 
 void OptionGroup::add(OptionButton& b, int index) {
@@ -425,7 +426,18 @@ void FileList::onCreated() {
 }
 
 void FileList::fill() {
-    std::vector<std::string> names = listFolder(path_, false);
+    std::vector<std::string> names;
+    try {
+        names = listFolder(path_, false);
+    } catch (...) {
+        // Never the entries of another folder under this folder's name.
+        SendMessageA(hwnd_, LB_RESETCONTENT, 0, 0);
+        bool told = unreadable_;
+        unreadable_ = true;
+        if (!told) throw;
+        return;
+    }
+    unreadable_ = false;
     SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
     SendMessageA(hwnd_, LB_RESETCONTENT, 0, 0);
     for (const std::string& n : names) SendMessageA(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(n.c_str()));
@@ -437,6 +449,7 @@ void FileList::setPath(const std::string& path) {
     std::string p = normaliseFolder(path);
     if (!folderExists(p)) throw RuntimeError(kPathNotFound);
     path_ = p;
+    unreadable_ = false;
     fill();
 }
 

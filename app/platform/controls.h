@@ -224,7 +224,11 @@ public:
     std::string path() const { return path_; }
     // Points the list at a folder and reads it; nothing is selected then.
     void setPath(const std::string& path);
-    void refresh();  // reads the folder anew; nothing is selected then
+    // Reads the folder anew; nothing is selected then. A folder that cannot
+    // be read leaves the list empty; the failure is raised once, and later
+    // re-reads of the same unreadable folder stay quiet until it can be read
+    // again (every repaint re-reads, so raising each time would never end).
+    void refresh();
     int count() const;
     int listIndex() const;
     // Selects an entry (-1 for none); an index past the end is a run-time
@@ -238,6 +242,7 @@ protected:
     void onCreated() override;
     void fill();
     std::string path_;
+    bool unreadable_ = false;
 };
 
 // Menu entries: ids are given by the form.

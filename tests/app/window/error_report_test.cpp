@@ -72,3 +72,34 @@ TEST(ErrorReport, RestartsAfterARepeatingFailureStayFinite) {
     for (const ShownBox& b : win.boxes.shown)
         EXPECT_EQ(b.text, report(53, "File not found", 75, "fiInFile_Click"));
 }
+
+TEST(ErrorReport, AListedFolderThatVanishesIsReportedOnceNotAtEveryRepaint) {
+    TempDir dir;
+    CreateDirectoryA((dir / "sub").c_str(), nullptr);
+    const std::string sub = dir / "sub";
+    writeFile(sub + "\\a.txt", "a");
+    writeFile(dir / "keep.txt", "k");
+    SplitterWindow win(dir.path());
+    frmSplitter& w = win.w();
+    w.cleavDir.setPath(sub);
+    ASSERT_EQ(w.fiInFile.count(), 1);
+    ASSERT_TRUE(win.boxes.shown.empty());
+
+    DeleteFileA((sub + "\\a.txt").c_str());
+    ASSERT_TRUE(RemoveDirectoryA(sub.c_str()));
+    for (int i = 0; i < 3; ++i) {
+        InvalidateRect(w.hwnd(), nullptr, TRUE);
+        UpdateWindow(w.hwnd());
+        win.settle();
+    }
+    ASSERT_EQ(win.boxes.texts(), std::vector<std::string>{report(76, "Path not found", 37, "Form_Paint")});
+    // The list no longer shows what the folder held, and the window is quiet.
+    EXPECT_EQ(w.fiInFile.count(), 0);
+    EXPECT_EQ(w.lblStatus.caption(), "Cleavo Status.");
+
+    // Another folder is listed as usual.
+    w.cleavDir.setPath(dir.path());
+    EXPECT_EQ(w.fiInFile.count(), 1);
+    EXPECT_EQ(w.inFileName, "keep.txt");
+    EXPECT_EQ(win.boxes.shown.size(), 1u);
+}
