@@ -34,12 +34,21 @@ TEST(SplitType, ExtraInputsAndSettingsEntries) {
 
     w.optSplitTypeButton[1].setValue(true);
     EXPECT_EQ(w.settingsOut[8], "2");
+
+    // The user clicks "KB", types another size, then clicks the chosen
+    // "Split for &Equal size" again: the record takes both.
+    SendMessageA(w.optBytesButton[1].hwnd(), BM_CLICK, 0, 0);
+    w.txtByteSize.setText("720");
+    EXPECT_EQ(w.settingsOut[8], "2");
+    SendMessageA(w.optSplitTypeButton[1].hwnd(), BM_CLICK, 0, 0);
+    EXPECT_EQ(w.settingsOut[7], "720");
+    EXPECT_EQ(w.settingsOut[8], "1");
     w.optSplitTypeButton[3].setValue(true);
     EXPECT_FALSE(w.txtByteSize.visible());
     EXPECT_FALSE(w.cboEqualNumber.visible());
     for (auto& b : w.optBytesButton) EXPECT_FALSE(b.visible());
     EXPECT_EQ(w.settingsOut[6], "3");
-    EXPECT_EQ(w.settingsOut[7], "1000");  // other types leave entries 7 and 8
+    EXPECT_EQ(w.settingsOut[7], "720");  // other types leave entries 7 and 8
     EXPECT_TRUE(win.boxes.shown.empty());
 }
 
@@ -48,6 +57,8 @@ TEST(SplitType, SizeBoxTidiesNumbersOnly) {
     EXPECT_EQ(groupedSizeText("1000"), "1,000");
     EXPECT_EQ(groupedSizeText("1,000"), "1,000");
     EXPECT_EQ(groupedSizeText("1457663.5"), "1,457,664");
+    EXPECT_EQ(groupedSizeText("99999999999999999999"), "100,000,000,000,000,000,000");
+    EXPECT_EQ(groupedSizeText("-2,147,483,648"), "-2,147,483,648");
     EXPECT_EQ(groupedSizeText("abc"), "abc");
     EXPECT_EQ(groupedSizeText(""), "");
 
