@@ -513,9 +513,19 @@ LRESULT Form::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         break;
     case WM_ACTIVATE:
-        if (LOWORD(wParam) != WA_INACTIVE && GetFocus() == hwnd_) {
-            HWND first = GetNextDlgTabItem(hwnd_, nullptr, FALSE);
-            if (first) SetFocus(first);
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            HWND f = GetFocus();
+            if (f && IsChild(hwnd_, f)) lastFocus_ = f;
+            break;
+        }
+        // Unless the focus is on one of its controls already, the control that
+        // last had it (or the first tab stop) gets it.
+        if (!IsChild(hwnd_, GetFocus())) {
+            HWND back = lastFocus_;
+            if (!back || !IsWindow(back) || !IsChild(hwnd_, back) || !IsWindowVisible(back) ||
+                !IsWindowEnabled(back))
+                back = GetNextDlgTabItem(hwnd_, nullptr, FALSE);
+            if (back) SetFocus(back);
             return 0;
         }
         break;

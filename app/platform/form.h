@@ -94,6 +94,9 @@ private:
     UINT dpi_ = 96;
     bool hourglass_ = false;
     bool painting_ = false;
+    // The control that had the keyboard focus when the window was last
+    // deactivated (by a message box, say); it gets it back on return.
+    HWND lastFocus_ = nullptr;
     std::vector<Control*> controls_;
     std::vector<OptionGroup*> groups_;
     std::vector<std::pair<std::string, std::vector<MenuEntry*>>> menus_;

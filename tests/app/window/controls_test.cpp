@@ -7,6 +7,7 @@
 
 #include "app/support/splitter_window.h"
 #include "platform/runtime_error.h"
+#include "support/library_dialogs.h"
 #include "support/temp_dir.h"
 
 using namespace testing_support;
@@ -221,4 +222,24 @@ TEST(Controls, TabOrderFollowsTheTabIndices) {
     EXPECT_EQ(GetNextDlgTabItem(w.hwnd(), w.optSplitTypeButton[1].hwnd(), FALSE), w.txtByteSize.hwnd());
     EXPECT_EQ(GetNextDlgTabItem(w.hwnd(), w.fiInFile.hwnd(), FALSE), w.optBytesButton[1].hwnd());
     EXPECT_EQ(GetNextDlgTabItem(w.hwnd(), w.optBytesButton[1].hwnd(), FALSE), w.chkPause.hwnd());
+}
+
+TEST(Controls, TheFocusComesBackToItsControlAfterAMessageBox) {
+    TempDir dir;
+    writeFile(dir / "a.txt", "a");
+    SplitterWindow win(dir.path());
+    frmSplitter& w = win.w();
+    SetForegroundWindow(w.hwnd());
+    SetActiveWindow(w.hwnd());
+    SetFocus(w.cmdExit.hwnd());
+    ASSERT_EQ(GetActiveWindow(), w.hwnd());
+    ASSERT_EQ(GetFocus(), w.cmdExit.hwnd());
+    {
+        RealDialogAnswerer answerer;
+        MessageBoxA(w.hwnd(), "Any message", "Cleavo File Splitter", MB_OK);
+        ASSERT_FALSE(answerer.seen().empty());
+        EXPECT_EQ(answerer.seen().back().text, "Any message");
+    }
+    win.settle();
+    EXPECT_EQ(GetFocus(), w.cmdExit.hwnd());
 }
