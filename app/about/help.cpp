@@ -7,10 +7,9 @@
 void frmSplitter::mnuContents_Click() {
     guarded("mnuContents_Click", AfterReport::Restart, [&](int& line) {
         line = 10;
-        std::string folder = platform::programFolder();
-        if (folder.empty() || folder.back() != '\\') folder += '\\';
+        std::string helpFile = platform::joinFolder(platform::programFolder(), "cleavo.hlp");
         line = 20;
-        if (platform::ordinaryFileExists(folder + "cleavo.hlp")) {
+        if (platform::ordinaryFileExists(helpFile)) {
             line = 30;
             platform::startProgram("winhelp cleavo.hlp", SW_SHOWMINIMIZED);
         } else {

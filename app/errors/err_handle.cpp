@@ -3,6 +3,7 @@
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/program.h"
+#include "settings/settings_file.h"
 #include "ui/frm_splitter.h"
 
 namespace {
@@ -25,7 +26,7 @@ void frmSplitter::errorTail(const char* procedure, AfterReport after, long numbe
     ErrHandle(number, description, line, procedure);
     switch (after) {
     case AfterReport::EndProgram: {
-        std::string ini = platform::joinFolder(platform::programFolder(), "cleav.ini");
+        std::string ini = settings::settingsPath();
         if (platform::ordinaryFileExists(ini)) platform::deleteFileQuietly(ini);
         platform::endProgram();  // the system closes every open file
     }

@@ -21,10 +21,11 @@ bool find(const std::string& path, WIN32_FIND_DATAA& fd) {
 }
 }  // namespace
 
-std::string joinFolder(const std::string& folder, const std::string& name) {
-    if (!folder.empty() && folder.back() == '\\') return folder + name;
-    return folder + "\\" + name;
+std::string withBackslash(const std::string& folder) {
+    return !folder.empty() && folder.back() == '\\' ? folder : folder + "\\";
 }
+
+std::string joinFolder(const std::string& folder, const std::string& name) { return withBackslash(folder) + name; }
 
 bool ordinaryFileExists(const std::string& path) {
     WIN32_FIND_DATAA fd;

@@ -6,6 +6,8 @@
 
 namespace platform {
 
+// The folder with a "\" at its end unless it already has one.
+std::string withBackslash(const std::string& folder);
 // folder, a "\" unless it already ends in one, then name.
 std::string joinFolder(const std::string& folder, const std::string& name);
 

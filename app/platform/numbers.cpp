@@ -11,24 +11,28 @@ namespace platform {
 namespace {
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Digits of a magnitude grouped in threes from the right, after a sign.
+std::string grouped(const std::string& digits, bool negative) {
+    std::string out = negative ? "-" : "";
+    for (size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) out += ',';
+        out += digits[i];
+    }
+    return out;
+}
 }  // namespace
 
 std::string groupDigits(int64_t value) {
     // The magnitude in unsigned arithmetic, so that INT64_MIN has one too.
     uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
-    std::string digits;
-    int inGroup = 0;
-    do {
-        if (inGroup == 3) {
-            digits.insert(digits.begin(), ',');
-            inGroup = 0;
-        }
-        digits.insert(digits.begin(), static_cast<char>('0' + magnitude % 10));
-        magnitude /= 10;
-        ++inGroup;
-    } while (magnitude != 0);
-    if (value < 0) digits.insert(digits.begin(), '-');
-    return digits;
+    return grouped(std::to_string(magnitude), value < 0);
+}
+
+std::string groupWholeNumber(double value) {
+    char digits[400];
+    std::snprintf(digits, sizeof digits, "%.0f", std::fabs(value));
+    return grouped(digits, value < 0);
 }
 
 std::string twoDigits(int n) {

@@ -9,6 +9,8 @@ namespace platform {
 // digit: 0, 999, 1,000, 1,457,663, -2,048. Every grouped pattern of the
 // program ("#,###,###,##0", "##,###,##0", ...) means this.
 std::string groupDigits(int64_t value);
+// The same for a whole number held as a double, of any size ("%.0f" digits).
+std::string groupWholeNumber(double value);
 
 // Two digits with a leading zero: 1 -> "01", 99 -> "99".
 std::string twoDigits(int n);

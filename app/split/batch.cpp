@@ -10,7 +10,7 @@
 std::string frmSplitter::writeBatchFile(int& line, const split::SplitJob& job, bool& namesEveryFile) {
     line = 630;
     line = 640;
-    std::string batchPath = split::joinPath(job.outDir, job.batchStem + ".bat");
+    std::string batchPath = platform::joinFolder(job.outDir, job.batchStem + ".bat");
     line = 650;
     line = 655;
     lblStatus.refreshNow();

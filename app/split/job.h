@@ -11,7 +11,6 @@ struct SplitJob {
     std::string batchStem;       // the input's name up to its first "."
     std::string extension;       // the rest of the input's name from its first "."
     std::string outDir;          // the folder of the pieces and the batch file
-    std::string firstPiecePath;  // ...\stem.S01
     int64_t fileSize = 0;
     int64_t freeBytes = 0;
     int64_t pieceSize = 0;

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "platform/files.h"
 #include "platform/late_bound.h"
 
 namespace split {
@@ -43,8 +44,7 @@ bool bigFileSize(const std::string& inPath, std::string& sizeText) {
 }
 
 int64_t freeBytesOnDrive(const std::string& driveText) {
-    std::string root = driveText.substr(0, driveText.find(' '));
-    if (root.empty() || root.back() != '\\') root += '\\';
+    std::string root = platform::withBackslash(driveText.substr(0, driveText.find(' ')));
     try {
         ULARGE_INTEGER available = {}, total = {}, totalFree = {};
         if (freeSpaceExEntry.as<FreeSpaceExFn>()(root.c_str(), &available, &total, &totalFree))

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "platform/files.h"
 #include "platform/numbers.h"
 #include "platform/runtime_error.h"
 
@@ -57,13 +58,8 @@ std::string extension(const std::string& fileName) {
     return dot == std::string::npos ? std::string() : fileName.substr(dot);
 }
 
-std::string joinPath(const std::string& folder, const std::string& name) {
-    if (!folder.empty() && folder.back() == '\\') return folder + name;
-    return folder + "\\" + name;
-}
-
 std::string piecePath(const std::string& folder, const std::string& stem, int n) {
-    return joinPath(folder, stem + ".S" + platform::twoDigits(n));
+    return platform::joinFolder(folder, stem + ".S" + platform::twoDigits(n));
 }
 
 std::string batchLine(const std::string& pieceStem, const std::string& batchStem, const std::string& extension,

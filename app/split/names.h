@@ -12,9 +12,7 @@ std::string batchStem(const std::string& fileName);
 // The name from its first "." to the end; empty without one.
 std::string extension(const std::string& fileName);
 
-// folder, a "\" unless it already ends in one, then name.
-std::string joinPath(const std::string& folder, const std::string& name);
-// joinPath(folder, stem + ".S" + two digits of n)
+// platform::joinFolder(folder, stem + ".S" + two digits of n)
 std::string piecePath(const std::string& folder, const std::string& stem, int n);
 
 // The one line of the recombination batch file, without its CR LF, in the

@@ -100,7 +100,7 @@ bool frmSplitter::planSplit(int& line, split::SplitJob& job) {
     }
 
     line = 70;
-    job.inPath = split::joinPath(inDirPath, inFileName);
+    job.inPath = platform::joinFolder(inDirPath, inFileName);
     line = 75;
     lblStatus.setCaption("Cleavo Status.");
     line = 90;
@@ -122,10 +122,9 @@ bool frmSplitter::planSplit(int& line, split::SplitJob& job) {
     // The folder is fixed for the whole run: a folder chosen while pieces are
     // being written must not scatter them or their batch file.
     job.outDir = outDirPath;
-    job.firstPiecePath = split::piecePath(job.outDir, job.pieceStem, 1);
 
     // Nothing may delete or overwrite the input itself.
-    std::string clash = split::inputClash(inDirPath, inFileName, outDirPath);
+    std::string clash = split::inputClash(inDirPath, inFileName, job.outDir);
     if (!clash.empty()) {
         platform::msgBox(clash, platform::kExclamation);
         return refuse();
@@ -135,7 +134,7 @@ bool frmSplitter::planSplit(int& line, split::SplitJob& job) {
     if (deletePartialFlag) {
         for (int n = 1; n <= 99; ++n) {
             line = 147;
-            std::string old = split::piecePath(outDirPath, job.pieceStem, n);
+            std::string old = split::piecePath(job.outDir, job.pieceStem, n);
             if (platform::ordinaryFileExists(old)) platform::deleteFileQuietly(old);
             line = 149;
         }

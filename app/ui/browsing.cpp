@@ -4,12 +4,6 @@
 #include "platform/numbers.h"
 #include "ui/frm_splitter.h"
 
-namespace {
-std::string withBackslash(const std::string& folder) {
-    return !folder.empty() && folder.back() == '\\' ? folder : folder + "\\";
-}
-}  // namespace
-
 void frmSplitter::reReadFileListKeepingSelection(int& line) {
     if (fiInFile.listIndex() == -1) {
         line = 30;
@@ -76,7 +70,7 @@ void frmSplitter::cleavDir_Change() {
         line = 60;
         inPrefix = fiInFile.path();
         line = 70;
-        inPrefix = withBackslash(inPrefix);
+        inPrefix = platform::withBackslash(inPrefix);
         line = 80;
         lblINorOUT.setCaption(fileChoicePrompt());
         line = 90;
@@ -98,7 +92,7 @@ void frmSplitter::fiInFile_Click() {
         line = 20;
         inPrefix = fiInFile.path();
         line = 30;
-        inPrefix = withBackslash(inPrefix);
+        inPrefix = platform::withBackslash(inPrefix);
         line = 40;
         lblINorOUT.setCaption(fileChoicePrompt());
         line = 50;

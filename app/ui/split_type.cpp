@@ -1,6 +1,5 @@
 // The split type, the unit of a typed size, and tidying the typed size.
 #include <cmath>
-#include <cstdio>
 
 #include "platform/numbers.h"
 #include "ui/split_type.h"
@@ -52,17 +51,8 @@ std::string groupedSizeText(const std::string& text) {
         if (c != ',') plain += c;
     if (!platform::readsAsNumber(plain)) return text;
     double rounded = platform::roundHalfAway(platform::numberOf(plain));
-    if (std::fabs(rounded) < 9.2e18) return platform::groupDigits(static_cast<int64_t>(rounded));
     if (!std::isfinite(rounded)) return text;
-    // Beyond any byte count, but a number all the same: its digits grouped.
-    char buffer[400];
-    snprintf(buffer, sizeof buffer, "%.0f", std::fabs(rounded));
-    std::string digits = buffer, grouped;
-    for (size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0) grouped += ',';
-        grouped += digits[i];
-    }
-    return rounded < 0 ? "-" + grouped : grouped;
+    return platform::groupWholeNumber(rounded);
 }
 
 void frmSplitter::txtByteSize_LostFocus() {

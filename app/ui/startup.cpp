@@ -3,6 +3,7 @@
 
 #include "platform/files.h"
 #include "platform/program.h"
+#include "settings/settings_file.h"
 #include "split/plan.h"
 #include "ui/frm_splitter.h"
 
@@ -43,11 +44,7 @@ void frmSplitter::Form_Load() {
         line = 340;
         unitIndex = 1;
         line = 132;
-        std::string folder = platform::programFolder();
-        line = 134;
-        if (folder.empty() || folder.back() != '\\') folder += '\\';
-        line = 136;
-        iniPath = folder + "cleav.ini";
+        iniPath = settings::settingsPath();
         readSettings = platform::ordinaryFileExists(iniPath);
     });
     // From here on failures are passed over in silence.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "platform/files.h"
 #include "platform/runtime_error.h"
 #include "split/names.h"
 
@@ -27,8 +28,8 @@ TEST(NamesStems, PieceAndBatchStems) {
     EXPECT_EQ(batchStem("README"), "README");
     EXPECT_EQ(extension("archive.tar.gz"), ".tar.gz");
     EXPECT_EQ(extension("README"), "");
-    EXPECT_EQ(joinPath("C:\\", "x"), "C:\\x");
-    EXPECT_EQ(joinPath("C:\\Data", "x"), "C:\\Data\\x");
+    EXPECT_EQ(platform::joinFolder("C:\\", "x"), "C:\\x");
+    EXPECT_EQ(platform::joinFolder("C:\\Data", "x"), "C:\\Data\\x");
     EXPECT_EQ(piecePath("D:\\out", "movie", 7), "D:\\out\\movie.S07");
 }
 
