@@ -11,15 +11,8 @@ using namespace testing_support;
 
 namespace {
 
-void intoYFiles(frmSplitter& w, const std::string& count) {
-    w.optSplitTypeButton[2].setValue(true);
-    w.cboEqualNumber.setText(count);
-}
-
 std::string report(int number, const std::string& description, int line) {
-    return "Error Number: " + std::to_string(number) + "\r\nError Description: " + description +
-           "\r\n\r\nError Line: " + std::to_string(line) +
-           "\r\nProcedure Name: cmdSPlit_Click.\r\nPlease Send this info to: support@cleavo.example .\r\n";
+    return expectedReport(number, description, line, "cmdSPlit_Click");
 }
 
 }  // namespace
@@ -31,7 +24,7 @@ TEST(RunFailure, InputLockedAfterItWasChosenStopsAtPieceOne) {
     SplitterWindow win(in.path());
     frmSplitter& w = win.w();
     win.chooseFile(in.path(), "locked.dat");
-    intoYFiles(w, "2");
+    chooseIntoYFiles(w, "2");
     w.cmdSPlit.click();
     w.cleavDir.setPath(out.path());
 
@@ -88,7 +81,7 @@ TEST(RunFailure, BatchFileThatCannotBeCreatedEndsInTheErrorTailAndKeepsThePieces
     SplitterWindow win(in.path());
     frmSplitter& w = win.w();
     win.chooseFile(in.path(), "data.bin");
-    intoYFiles(w, "2");
+    chooseIntoYFiles(w, "2");
     win.splitInto(out.path());
 
     // Creating the batch file is line 660 of the click.
@@ -108,7 +101,7 @@ TEST(RunErrorTail, InputNameShorterThanFourCharacters) {
     SplitterWindow win(in.path());
     frmSplitter& w = win.w();
     win.chooseFile(in.path(), "abc");
-    intoYFiles(w, "12");
+    chooseIntoYFiles(w, "12");
 
     // What the piece-count list showed while each box was open: the reset
     // runs only after both.

@@ -30,12 +30,6 @@ void expectRejoins(const std::string& folder, const std::string& batchName, cons
     EXPECT_TRUE(sameBytes(readFile(folder + "\\" + target), input)) << target;
 }
 
-// Chooses "Split into Y files" with the given count.
-void intoYFiles(frmSplitter& w, const std::string& count) {
-    w.optSplitTypeButton[2].setValue(true);
-    w.cboEqualNumber.setText(count);
-}
-
 }  // namespace
 
 TEST(Rejoin, TwoFloppyPiecesThenTheWindowIsReadyForTheNextFile) {
@@ -97,7 +91,7 @@ TEST(Rejoin, TwelvePiecesInAscendingOrder) {
     SplitterWindow win(in.path());
     frmSplitter& w = win.w();
     win.chooseFile(in.path(), "scan.tif");
-    intoYFiles(w, "12");
+    chooseIntoYFiles(w, "12");
     win.splitInto(out.path());
 
     ASSERT_EQ(win.boxes.texts(),
@@ -133,7 +127,7 @@ TEST(Rejoin, NamesWithoutADotWithTwoDotsAndWithBlanks) {
 
     // No "." at all: the pieces drop the last four letters, the batch file keeps the whole name.
     win.chooseFile(in.path(), "README");
-    intoYFiles(w, "3");
+    chooseIntoYFiles(w, "3");
     win.splitInto(outReadme.path());
     EXPECT_EQ(filesIn(outReadme.path()), (std::vector<std::string>{"RE.S01", "RE.S02", "RE.S03", "README.bat"}));
     EXPECT_EQ(readFile(outReadme / "README.bat"),
@@ -141,7 +135,7 @@ TEST(Rejoin, NamesWithoutADotWithTwoDotsAndWithBlanks) {
 
     // Two dots: the pieces drop ".gz"'s four characters, the batch file is named up to the first ".".
     win.chooseFile(in.path(), "archive.tar.gz");
-    intoYFiles(w, "2");
+    chooseIntoYFiles(w, "2");
     win.splitInto(outArchive.path());
     EXPECT_EQ(filesIn(outArchive.path()),
               (std::vector<std::string>{"archive.bat", "archive.ta.S01", "archive.ta.S02"}));
@@ -150,7 +144,7 @@ TEST(Rejoin, NamesWithoutADotWithTwoDotsAndWithBlanks) {
 
     // Blanks stay inside the quotation marks.
     win.chooseFile(in.path(), "my holiday movie.avi");
-    intoYFiles(w, "2");
+    chooseIntoYFiles(w, "2");
     win.splitInto(outBlanks.path());
     EXPECT_EQ(filesIn(outBlanks.path()),
               (std::vector<std::string>{"my holiday movie.S01", "my holiday movie.S02", "my holiday movie.bat"}));
@@ -177,7 +171,7 @@ TEST(Rejoin, PercentSignsAreDoubledInTheBatchLine) {
     SplitterWindow win(in.path());
     frmSplitter& w = win.w();
     win.chooseFile(in.path(), "100% sure 50% off.txt");
-    intoYFiles(w, "2");
+    chooseIntoYFiles(w, "2");
     win.splitInto(out.path());
 
     EXPECT_EQ(win.boxes.texts(), std::vector<std::string>{"Operation Successful!\r\nUse: " + out.path() +
@@ -204,7 +198,7 @@ TEST(Rejoin, NonAsciiNamesInTheOemCodePage) {
     SplitterWindow win(in.path());
     frmSplitter& w = win.w();
     win.chooseFile(in.path(), cafe + ".txt");
-    intoYFiles(w, "2");
+    chooseIntoYFiles(w, "2");
     win.splitInto(out.path());
 
     EXPECT_EQ(win.boxes.texts(),
@@ -221,7 +215,7 @@ TEST(Rejoin, NonAsciiNamesInTheOemCodePage) {
     writeFile(in / (euro + ".txt"), euroInput);
     size_t before = win.boxes.shown.size();
     win.chooseFile(in.path(), euro + ".txt");
-    intoYFiles(w, "2");
+    chooseIntoYFiles(w, "2");
     win.splitInto(outEuro.path());
     auto boxes = boxesSince(win, before);
     ASSERT_EQ(boxes.size(), 1u);

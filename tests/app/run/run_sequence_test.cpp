@@ -11,11 +11,6 @@ using namespace testing_support;
 
 namespace {
 
-void intoYFiles(frmSplitter& w, const std::string& count) {
-    w.optSplitTypeButton[2].setValue(true);
-    w.cboEqualNumber.setText(count);
-}
-
 std::string pauseText(int n, int of) {
     return "Click OK to continue Cleaving!\r\n Cleav " + std::to_string(n) + " of " + std::to_string(of);
 }
@@ -47,7 +42,7 @@ TEST(Run, StatusLineInOrderAndOnePauseBetweenTwoPieces) {
     SplitterWindow win(in.path());
     frmSplitter& w = win.w();
     win.chooseFile(in.path(), "log.txt");
-    intoYFiles(w, "2");
+    chooseIntoYFiles(w, "2");
     w.chkPause.setValue(1);
     ASSERT_EQ(w.pauseFlag, 1);
 
@@ -92,7 +87,7 @@ TEST(Run, StatusLineInOrderAndOnePauseBetweenTwoPieces) {
     EXPECT_EQ(w.pauseFlag, 0);
     size_t before = win.boxes.shown.size();
     win.chooseFile(in.path(), "log.txt");
-    intoYFiles(w, "2");
+    chooseIntoYFiles(w, "2");
     w.chkPause.setValue(0);
     ASSERT_EQ(w.pauseFlag, 0);
     win.boxes.whileShown = nullptr;
@@ -109,7 +104,7 @@ TEST(Run, PauseTickedDuringTheRunTakesEffectFromTheNextPiece) {
     SplitterWindow win(in.path());
     frmSplitter& w = win.w();
     win.chooseFile(in.path(), "three.bin");
-    intoYFiles(w, "3");
+    chooseIntoYFiles(w, "3");
     ASSERT_EQ(w.chkPause.value(), 0);
     ASSERT_EQ(w.pauseFlag, 0);
 
@@ -144,7 +139,7 @@ TEST(Run, TenthPieceIsNamedS10AndCountedWithoutALeadingZero) {
     SplitterWindow win(in.path());
     frmSplitter& w = win.w();
     win.chooseFile(in.path(), "ten.dat");
-    intoYFiles(w, "10");
+    chooseIntoYFiles(w, "10");
     TextRecorder status(w.lblStatus.hwnd());
     win.splitInto(out.path());
 
@@ -177,7 +172,7 @@ TEST(Run, AFolderChosenDuringTheRunNeitherMovesThePiecesNorStartsASecondRun) {
     SplitterWindow win(in.path());
     frmSplitter& w = win.w();
     win.chooseFile(in.path(), "clip.S02");
-    intoYFiles(w, "3");
+    chooseIntoYFiles(w, "3");
     w.chkPause.setValue(1);
 
     std::vector<bool> splitEnabledAfterChange;

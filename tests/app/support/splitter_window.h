@@ -84,6 +84,21 @@ private:
     HWND hwnd_;
 };
 
+// Chooses "Split into &Y files" with the given piece count.
+inline void chooseIntoYFiles(frmSplitter& w, const std::string& count) {
+    w.optSplitTypeButton[2].setValue(true);
+    w.cboEqualNumber.setText(count);
+}
+
+// The error report as the user reads it, written out here so that the
+// expected text does not come from the program's own formatting.
+inline std::string expectedReport(int number, const std::string& description, int line,
+                                  const std::string& procedure) {
+    return "Error Number: " + std::to_string(number) + "\r\nError Description: " + description +
+           "\r\n\r\nError Line: " + std::to_string(line) + "\r\nProcedure Name: " + procedure +
+           ".\r\nPlease Send this info to: support@cleavo.example .\r\n";
+}
+
 // Runs a batch file with Wine's command interpreter in its own folder; returns
 // the interpreter's exit code.
 int runBatch(const std::string& folder, const std::string& batchName);

@@ -7,14 +7,6 @@
 
 using namespace testing_support;
 
-namespace {
-std::string report(int number, const std::string& description, int line, const std::string& procedure) {
-    return "Error Number: " + std::to_string(number) + "\r\nError Description: " + description +
-           "\r\n\r\nError Line: " + std::to_string(line) + "\r\nProcedure Name: " + procedure +
-           ".\r\nPlease Send this info to: support@cleavo.example .\r\n";
-}
-}  // namespace
-
 TEST(ErrorReport, FileRemovedAfterTheListWasRead) {
     TempDir dir;
     writeFile(dir / "a.txt", "a");
@@ -27,7 +19,7 @@ TEST(ErrorReport, FileRemovedAfterTheListWasRead) {
     w.fiInFile.setListIndex(1);
 
     ASSERT_EQ(win.boxes.shown.size(), 1u);
-    EXPECT_EQ(win.boxes.shown[0].text, report(53, "File not found", 75, "fiInFile_Click"));
+    EXPECT_EQ(win.boxes.shown[0].text, expectedReport(53, "File not found", 75, "fiInFile_Click"));
     EXPECT_EQ(win.boxes.shown[0].title, "Cleavo File Splitter");
     EXPECT_EQ(win.boxes.shown[0].style & 0xF0u, 0x10u);
     // The steps before the failure stay done; then the reset chose the first file.
@@ -52,7 +44,7 @@ TEST(ErrorReport, RepaintWithTheSelectionPastTheEndOfTheList) {
     UpdateWindow(w.hwnd());
 
     ASSERT_GE(win.boxes.shown.size(), 1u);
-    EXPECT_EQ(win.boxes.shown[0].text, report(380, "Invalid property value", 40, "Form_Paint"));
+    EXPECT_EQ(win.boxes.shown[0].text, expectedReport(380, "Invalid property value", 40, "Form_Paint"));
     EXPECT_EQ(win.boxes.shown.size(), 1u);
     EXPECT_EQ(w.fiInFile.listIndex(), 0);
     EXPECT_EQ(w.inFileName, "a.txt");
@@ -70,7 +62,7 @@ TEST(ErrorReport, RestartsAfterARepeatingFailureStayFinite) {
     EXPECT_GE(win.boxes.shown.size(), 2u);
     EXPECT_LE(win.boxes.shown.size(), 5u);
     for (const ShownBox& b : win.boxes.shown)
-        EXPECT_EQ(b.text, report(53, "File not found", 75, "fiInFile_Click"));
+        EXPECT_EQ(b.text, expectedReport(53, "File not found", 75, "fiInFile_Click"));
 }
 
 TEST(ErrorReport, AListedFolderThatVanishesIsReportedOnceNotAtEveryRepaint) {
@@ -92,7 +84,7 @@ TEST(ErrorReport, AListedFolderThatVanishesIsReportedOnceNotAtEveryRepaint) {
         UpdateWindow(w.hwnd());
         win.settle();
     }
-    ASSERT_EQ(win.boxes.texts(), std::vector<std::string>{report(76, "Path not found", 37, "Form_Paint")});
+    ASSERT_EQ(win.boxes.texts(), std::vector<std::string>{expectedReport(76, "Path not found", 37, "Form_Paint")});
     // The list no longer shows what the folder held, and the window is quiet.
     EXPECT_EQ(w.fiInFile.count(), 0);
     EXPECT_EQ(w.lblStatus.caption(), "Cleavo Status.");
