@@ -21,6 +21,14 @@ cleavo_prefix() {
     wineboot -i >/dev/null 2>&1 || true
     wineserver -w
   fi
+  # Every window opens inside one Wine virtual desktop, as on a user's
+  # desktop: on a bare X display Wine's driver waits about two seconds for a
+  # window manager each time a window is hidden.
+  if ! grep -q '^"Desktop"="Default"' "$WINEPREFIX/user.reg" 2>/dev/null; then
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+    wineserver -w
+  fi
 }
 
 XVFB_PID=""
