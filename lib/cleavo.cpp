@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <fcntl.h>
 #include <io.h>
+#include <share.h>
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <errno.h>
@@ -82,7 +83,9 @@ extern "C" unsigned char __stdcall split(const char* inPath, const char* piecePa
                                          int pieceNo, int pieceCount) {
     if (pieceNo == 1) {
         closeInput();  // a run abandoned part-way leaves nothing open behind it
-        inputHandle = _open(inPath, _O_BINARY | _O_RDONLY);
+        // Others may read the input while the run holds it, but not change
+        // it: pieces cut from a file that changes under them hold no file.
+        inputHandle = _sopen(inPath, _O_BINARY | _O_RDONLY, _SH_DENYWR);
         if (inputHandle < 0) {
             tell(inPath, "Cannot Open:");
             closeInput();

@@ -12,6 +12,23 @@ struct QuietErrors {
     ~QuietErrors() { SetErrorMode(old); }
 };
 
+// The path as the system's wide, long-path form: "\\?\C:\..." or
+// "\\?\UNC\server\share\..." for full paths, unchanged otherwise.
+std::wstring longPath(const std::string& path) {
+    int n = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
+    std::wstring w(static_cast<size_t>(n > 0 ? n : 1), L'\0');
+    if (n > 0) MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, &w[0], n);
+    w.resize(wcslen(w.c_str()));
+    for (wchar_t& c : w)
+        if (c == L'/') c = L'\\';
+    if (w.size() >= 3 && w[1] == L':' && w[2] == L'\\') return L"\\\\?\\" + w;
+    if (w.size() >= 3 && w.compare(0, 2, L"\\\\") == 0 && w[2] != L'?' && w[2] != L'.')
+        return L"\\\\?\\UNC\\" + w.substr(2);
+    return w;
+}
+
+uint64_t ticks(const FILETIME& t) { return (static_cast<uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime; }
+
 bool find(const std::string& path, WIN32_FIND_DATAA& fd) {
     QuietErrors quiet;
     HANDLE h = FindFirstFileA(path.c_str(), &fd);
@@ -39,12 +56,45 @@ bool anythingExists(const std::string& path) {
 }
 
 uint64_t fileLength(const std::string& path) {
+    FileStamp stamp;
+    if (!stampFile(path, stamp)) throw RuntimeError(kFileNotFound);
+    return stamp.length;
+}
+
+bool stampFile(const std::string& path, FileStamp& stamp) {
     WIN32_FILE_ATTRIBUTE_DATA data;
     QuietErrors quiet;
-    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) ||
+    if (!GetFileAttributesExW(longPath(path).c_str(), GetFileExInfoStandard, &data) ||
         (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-        throw RuntimeError(kFileNotFound);
-    return (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+        return false;
+    stamp.length = (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    stamp.lastWrite = ticks(data.ftLastWriteTime);
+    return true;
+}
+
+bool identifyFile(const std::string& path, FileIdentity& identity) {
+    QuietErrors quiet;
+    // No access asked for, so that a file others hold locked can be identified too.
+    HANDLE h = CreateFileW(longPath(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                           OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    BY_HANDLE_FILE_INFORMATION info;
+    bool ok = GetFileInformationByHandle(h, &info) != 0;
+    CloseHandle(h);
+    if (!ok) return false;
+    identity.volume = info.dwVolumeSerialNumber;
+    identity.indexHigh = info.nFileIndexHigh;
+    identity.indexLow = info.nFileIndexLow;
+    return true;
+}
+
+std::string fileSystemOf(const std::string& path) {
+    QuietErrors quiet;
+    char root[MAX_PATH + 1] = {};
+    if (!GetVolumePathNameA(path.c_str(), root, MAX_PATH)) return "";
+    char name[MAX_PATH + 1] = {};
+    if (!GetVolumeInformationA(root, nullptr, 0, nullptr, nullptr, nullptr, name, MAX_PATH)) return "";
+    return name;
 }
 
 bool deleteFileQuietly(const std::string& path) {
@@ -57,7 +107,7 @@ void setNormalAttributes(const std::string& path) {
     if (!SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL)) throw RuntimeError::fromWin32(GetLastError());
 }
 
-OutputFile::OutputFile(const std::string& path) {
+OutputFile::OutputFile(const std::string& path) : path_(path) {
     QuietErrors quiet;
     HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) throw RuntimeError::fromWin32(GetLastError());
@@ -80,6 +130,13 @@ void OutputFile::close() {
     HANDLE h = handle_;
     handle_ = nullptr;
     if (h && !CloseHandle(h)) throw RuntimeError(kDeviceIo);
+}
+
+void OutputFile::discard() {
+    HANDLE h = handle_;
+    handle_ = nullptr;
+    if (h) CloseHandle(h);
+    deleteFileQuietly(path_);
 }
 
 void writeWholeFile(const std::string& path, const std::string& bytes) {

@@ -17,8 +17,36 @@ bool ordinaryFileExists(const std::string& path);
 // True when a directory search finds anything at the path, folders included.
 bool anythingExists(const std::string& path);
 
-// The 64-bit length of a file; a run-time error 53 when it is missing.
+// The 64-bit length of a file; a run-time error 53 when it is missing or
+// cannot be queried. Paths past the classic 260 characters are read too.
 uint64_t fileLength(const std::string& path);
+
+// Who a file is, whatever path reaches it: drive letters, mapped and UNC
+// paths, short names, links and letter case all lead to one identity.
+struct FileIdentity {
+    unsigned long volume = 0;
+    unsigned long indexHigh = 0;
+    unsigned long indexLow = 0;
+    bool operator==(const FileIdentity& o) const {
+        return volume == o.volume && indexHigh == o.indexHigh && indexLow == o.indexLow;
+    }
+};
+// False when nothing can be opened at the path to ask (a missing file among them).
+bool identifyFile(const std::string& path, FileIdentity& identity);
+
+// A file's length and last-write time, to tell later whether it changed.
+struct FileStamp {
+    uint64_t length = 0;
+    uint64_t lastWrite = 0;  // FILETIME ticks
+    bool operator==(const FileStamp& o) const { return length == o.length && lastWrite == o.lastWrite; }
+    bool operator!=(const FileStamp& o) const { return !(*this == o); }
+};
+// False when the file cannot be queried.
+bool stampFile(const std::string& path, FileStamp& stamp);
+
+// The name of the file system ("NTFS", "FAT32", ...) of the volume that holds
+// a path; empty when the system cannot tell.
+std::string fileSystemOf(const std::string& path);
 
 // Deletes a file; failures are the caller's to ignore.
 bool deleteFileQuietly(const std::string& path);
@@ -38,8 +66,11 @@ public:
     // Run-time errors when the bytes do not all go (a full disk among them).
     void write(const std::string& bytes);
     void close();
+    // Closes and deletes the file, so that nothing half-written is left.
+    void discard();
 
 private:
+    std::string path_;
     void* handle_;
 };
 

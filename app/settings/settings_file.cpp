@@ -30,6 +30,32 @@ int lineAsInteger(const std::string& line) {
     return static_cast<int>(v);
 }
 
+std::string notSavedMessage(const std::string& path, const std::string& reason) {
+    return "Your settings could not be saved to " + path + ": " + reason +
+           ".\r\nThe settings file was not changed; choose Save Settings again once the folder can be written.";
+}
+
+std::string notReadMessage(const std::string& path, const std::string& reason) {
+    return "The settings file " + path + " could not be read: " + reason +
+           ".\r\nNothing was changed. Use Save Settings to write a new one.";
+}
+
+std::string missingLine(int n) { return "line " + std::to_string(n) + " is missing"; }
+
+std::string faultyLine(int n, const std::string& text, const std::string& reason) {
+    // Enough of the line to recognise it, with control bytes shown as "?".
+    std::string shown;
+    for (char c : text.substr(0, 60)) shown += static_cast<unsigned char>(c) < 0x20 ? '?' : c;
+    if (text.size() > 60) shown += "...";
+    return "line " + std::to_string(n) + " \"" + shown + "\": " + reason;
+}
+
+std::string notAppliedMessage(const std::string& path, const std::vector<std::string>& faults) {
+    std::string text = "Some settings in the file " + path + " could not be applied:\r\n";
+    for (const std::string& f : faults) text += "  " + f + "\r\n";
+    return text + "The other settings were loaded. Choose Save Settings to write the file anew.";
+}
+
 }  // namespace settings
 
 namespace {
@@ -52,32 +78,61 @@ void frmSplitter::mnuSaveINI_Click() {
         settingsOut[2] = cleavDir.path();
         settingsOut[3] = fiInFile.fileName();
     }
-    platform::writeWholeFile(settings::settingsPath(), settings::fileText(settingsOut));
+    const std::string path = settings::settingsPath();
+    try {
+        platform::writeWholeFile(path, settings::fileText(settingsOut));
+    } catch (const RuntimeError& e) {
+        platform::msgBox(settings::notSavedMessage(path, e.description()), platform::kCritical);
+        return;
+    }
     platform::msgBox("Your settings have been saved!", platform::kInformation);
 }
 
 void frmSplitter::mnuLoadINI_Click() {
     const std::string path = settings::settingsPath();
-    if (!platform::anythingExists(path))
-        throw RuntimeError(platform::kFileNotFound, "File not found: " + path);
-    std::vector<std::string> lines = platform::readTextLines(path);
+    std::vector<std::string> lines;
+    try {
+        if (!platform::anythingExists(path)) throw RuntimeError(platform::kFileNotFound);
+        lines = platform::readTextLines(path);
+    } catch (const RuntimeError& e) {
+        platform::msgBox(settings::notReadMessage(path, e.description()), platform::kExclamation);
+        return;
+    }
     for (size_t n = 1; n <= 8 && n <= lines.size(); ++n) settingsIn[n] = lines[n - 1];
 
+    // Each line that a control refuses is named in the end; the others apply.
+    std::vector<std::string> faults;
+    for (size_t n = lines.size() + 1; n <= 8; ++n) faults.push_back(settings::missingLine(static_cast<int>(n)));
+    auto apply = [&](int n, auto&& action) {
+        try {
+            action();
+        } catch (const RuntimeError& e) {
+            faults.push_back(settings::faultyLine(n, settingsIn[static_cast<size_t>(n)], e.description()));
+        } catch (const std::exception&) {
+            faults.push_back(settings::faultyLine(n, settingsIn[static_cast<size_t>(n)], "Out of memory"));
+        }
+    };
     if (cmdSPlit.caption() == kOutputChoice) {
-        CleavDrive.setDrive(settingsIn[4]);
-        cleavDir.setPath(settingsIn[5]);
+        apply(4, [&] { CleavDrive.setDrive(settingsIn[4]); });
+        apply(5, [&] { cleavDir.setPath(settingsIn[5]); });
     } else {
-        CleavDrive.setDrive(settingsIn[1]);
-        cleavDir.setPath(settingsIn[2]);
-        fiInFile.setPath(settingsIn[2]);
-        selectByName(fiInFile, settingsIn[3]);
+        apply(1, [&] { CleavDrive.setDrive(settingsIn[1]); });
+        apply(2, [&] {
+            cleavDir.setPath(settingsIn[2]);
+            fiInFile.setPath(settingsIn[2]);
+        });
+        apply(3, [&] { selectByName(fiInFile, settingsIn[3]); });
     }
-    optSplitType[settings::lineAsInteger(settingsIn[6])].setValue(true);
+    apply(6, [&] { optSplitType[settings::lineAsInteger(settingsIn[6])].setValue(true); });
     if (settingsIn[6] == "1") {
-        txtByteSize.setText(settingsIn[7]);
-        optBytes[settings::lineAsInteger(settingsIn[8])].setValue(true);
+        apply(7, [&] { txtByteSize.setText(settingsIn[7]); });
+        apply(8, [&] { optBytes[settings::lineAsInteger(settingsIn[8])].setValue(true); });
     } else if (settingsIn[6] == "2") {
-        cboEqualNumber.setText(settingsIn[7]);
+        apply(7, [&] { cboEqualNumber.setText(settingsIn[7]); });
+    }
+    if (!faults.empty()) {
+        platform::msgBox(settings::notAppliedMessage(path, faults), platform::kExclamation);
+        return;
     }
     platform::msgBox("Your settings have been loaded!", platform::kInformation);
 }

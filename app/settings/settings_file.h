@@ -3,6 +3,7 @@
 #pragma once
 #include <array>
 #include <string>
+#include <vector>
 
 namespace settings {
 
@@ -15,5 +16,13 @@ std::string fileText(const std::array<std::string, 9>& entries);
 // A line read as a whole number (blanks and a sign allowed, a fraction
 // rounded); a run-time error 13 for anything else.
 int lineAsInteger(const std::string& line);
+
+// What the user reads when the settings file cannot be written or read, or
+// when lines of it cannot be applied (each named by number and text).
+std::string notSavedMessage(const std::string& path, const std::string& reason);
+std::string notReadMessage(const std::string& path, const std::string& reason);
+std::string missingLine(int n);
+std::string faultyLine(int n, const std::string& text, const std::string& reason);
+std::string notAppliedMessage(const std::string& path, const std::vector<std::string>& faults);
 
 }  // namespace settings

@@ -1,4 +1,5 @@
-// The recombination batch file: one copy /b line in the folder of the pieces.
+// The recombination batch file: one copy /b line in the folder of the pieces
+// (several where one would pass the command interpreter's line length).
 #include <string>
 
 #include "platform/files.h"
@@ -15,17 +16,26 @@ std::string frmSplitter::writeBatchFile(int& line, const split::SplitJob& job, b
     line = 655;
     lblStatus.refreshNow();
     platform::doEvents();
+    line = 670;
+    // The command interpreter reads batch files in the OEM code page.
+    std::string text;
+    namesEveryFile = split::batchFileText(job.pieceStem, job.batchStem, job.extension, job.pieceCount, text);
+    if (!namesEveryFile) {
+        // A batch file left from an earlier split of this name would now
+        // join pieces that this run has replaced.
+        platform::deleteFileQuietly(batchPath);
+        return batchPath;
+    }
     line = 660;
     platform::OutputFile file(batchPath);
-    line = 670;
-    std::string text = split::batchLine(job.pieceStem, job.batchStem, job.extension, job.pieceCount);
-    line = 700;
-    // The command interpreter reads batch files in the OEM code page.
-    std::string oem;
-    namesEveryFile = split::ansiToOem(text, oem);
     line = 710;
-    file.write(oem + "\r\n");
-    file.close();
+    try {
+        file.write(text);
+        file.close();
+    } catch (...) {
+        file.discard();  // a batch file cut short would rejoin a file cut short
+        throw;
+    }
     line = 720;
     platform::doEvents();
     line = 730;

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/files.h"
+
 namespace split {
 
 struct SplitJob {
@@ -15,6 +17,10 @@ struct SplitJob {
     int64_t freeBytes = 0;
     int64_t pieceSize = 0;
     int pieceCount = 0;
+    // The input's length and last-write time when the plan was made; the run
+    // checks them again before it calls the pieces a success.
+    platform::FileStamp inputStamp;
+    bool stamped = false;
 };
 
 }  // namespace split

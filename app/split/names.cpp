@@ -46,9 +46,14 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
-std::string pieceStem(const std::string& fileName) {
-    if (fileName.size() < 4) throw platform::RuntimeError(platform::kInvalidCall);
-    return fileName.substr(0, fileName.size() - 4);
+std::string pieceStem(const std::string& fileName, unsigned codePage) {
+    const char* begin = fileName.c_str();
+    const char* cut = begin + fileName.size();
+    for (int n = 0; n < 4; ++n) {
+        if (cut == begin) throw platform::RuntimeError(platform::kInvalidCall);
+        cut = CharPrevExA(static_cast<WORD>(codePage), begin, cut, 0);
+    }
+    return fileName.substr(0, static_cast<size_t>(cut - begin));
 }
 
 std::string batchStem(const std::string& fileName) { return fileName.substr(0, fileName.find('.')); }
@@ -68,6 +73,35 @@ std::string batchLine(const std::string& pieceStem, const std::string& batchStem
     std::string line = "copy \"" + stem + ".S01\" /b ";
     for (int n = 2; n <= pieceCount; ++n) line += " + \"" + stem + ".S" + platform::twoDigits(n) + "\" /b ";
     return line + "\"" + escapePercent(batchStem) + escapePercent(extension) + "\"";
+}
+
+bool batchFileText(const std::string& pieceStem, const std::string& batchStem, const std::string& extension,
+                   int pieceCount, std::string& oemText, size_t maxLine) {
+    oemText.clear();
+    std::string oneLine;
+    if (!ansiToOem(batchLine(pieceStem, batchStem, extension, pieceCount), oneLine)) return false;
+    if (oneLine.size() <= maxLine) {
+        oemText = oneLine + "\r\n";
+        return true;
+    }
+    // Too long for one line: the same parts over several lines. The names are
+    // turned into the OEM code page once, so each line is measured as written.
+    std::string stem, target;
+    ansiToOem(escapePercent(pieceStem), stem);
+    ansiToOem(escapePercent(batchStem) + escapePercent(extension), target);
+    const std::string tail = "\"" + target + "\"";
+    auto part = [&](int n) { return "\"" + stem + ".S" + platform::twoDigits(n) + "\" /b "; };
+    std::string line = "copy " + part(1);
+    for (int n = 2; n <= pieceCount; ++n) {
+        std::string next = " + " + part(n);
+        if (line.size() + next.size() + tail.size() > maxLine) {
+            oemText += line + tail + "\r\n";
+            line = "copy " + tail + " /b ";  // appends to what the lines before wrote
+        }
+        line += next;
+    }
+    oemText += line + tail + "\r\n";
+    return true;
 }
 
 bool ansiToOem(const std::string& ansi, std::string& oem) {
@@ -93,25 +127,40 @@ std::string successMessage(const std::string& batchPath) {
 }
 
 std::string successMessageWithoutBatch(const std::string& batchPath, const std::string& fileName) {
-    return "All pieces were written, but the batch file " + batchPath +
-           " cannot rejoin them: the name " + fileName +
-           " holds a character that the command interpreter cannot read.\r\n"
-           "Rejoin the pieces with copy /b by hand.";
+    return "All pieces were written, but no batch file was: the name " + fileName +
+           " holds a character that the command interpreter cannot read, so the batch file " + batchPath +
+           " could not name it.\r\nRejoin the pieces in order with copy /b by hand.";
+}
+
+std::string inputChangedMessage(const std::string& inPath) {
+    return "The file " + inPath +
+           " changed while it was being split: the pieces do not hold it, and no batch file was written.\r\n"
+           "Split the file again once nothing else is writing to it.";
+}
+
+std::string overwrittenByPiecesText(const std::string& fileName) {
+    return "The file " + fileName + " would be overwritten by its own piece files.\r\n"
+           "Choose another output folder or rename the file.";
+}
+
+std::string overwrittenByBatchText(const std::string& fileName) {
+    return "The file " + fileName + " would be overwritten by its own batch file.\r\n"
+           "Choose another output folder or rename the file.";
 }
 
 std::string inputClash(const std::string& inDir, const std::string& fileName, const std::string& outDir) {
     if (!sameName(withoutTrailingSeparators(inDir), withoutTrailingSeparators(outDir))) return "";
-    const std::string tail =
-        "\r\nChoose another output folder or rename the file.";
     // The pieces keep all but the last four characters, so the input is one of
     // them exactly when those four read ".S01" .. ".S99".
-    if (fileName.size() >= 4) {
-        std::string last = fileName.substr(fileName.size() - 4);
-        if (sameName(last.substr(0, 2), ".S") && isDigit(last[2]) && isDigit(last[3]) && last.substr(2) != "00")
-            return "The file " + fileName + " would be overwritten by its own piece files." + tail;
+    std::string last;
+    try {
+        last = fileName.substr(pieceStem(fileName).size());
+    } catch (const platform::RuntimeError&) {
     }
-    if (sameName(fileName, batchStem(fileName) + ".bat"))
-        return "The file " + fileName + " would be overwritten by its own batch file." + tail;
+    if (last.size() == 4 && sameName(last.substr(0, 2), ".S") && isDigit(last[2]) && isDigit(last[3]) &&
+        last.substr(2) != "00")
+        return overwrittenByPiecesText(fileName);
+    if (sameName(fileName, batchStem(fileName) + ".bat")) return overwrittenByBatchText(fileName);
     return "";
 }
 

@@ -209,6 +209,25 @@ std::string sizeQuestion(int64_t fileSize) {
            "\r\nConfirm actual File Size in bytes with Explorer";
 }
 
+int64_t largestFileOn(const std::string& fileSystem) {
+    std::string name;
+    for (char c : fileSystem) name += static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    if (name == "FAT" || name == "FAT12" || name == "FAT16" || name == "FAT32") return 4294967295LL;
+    return INT64_MAX;
+}
+
+std::string driveOf(const std::string& folder) {
+    if (folder.size() >= 2 && folder[1] == ':') return folder.substr(0, 2);
+    return folder;
+}
+
+std::string pieceTooLargeForDrive(const std::string& drive, const std::string& fileSystem, int64_t pieceSize) {
+    using platform::groupDigits;
+    return "The pieces of this split are " + groupDigits(pieceSize) + " bytes, but drive " + drive +
+           " is formatted " + fileSystem + ", which holds no file larger than " +
+           groupDigits(largestFileOn(fileSystem)) + " bytes.\r\nChoose a smaller split size or another drive.";
+}
+
 std::string pauseMessage(int pieceNo, int pieceCount) {
     return "Click OK to continue Cleaving!\r\n Cleav " + std::to_string(pieceNo) + " of " +
            std::to_string(pieceCount);

@@ -82,6 +82,15 @@ std::string pieceCapacityReport(int64_t pieceSize, int64_t freeBytes);
 std::string sizeQuestion(int64_t fileSize);
 const int64_t kQuestionAbove = 1004318710;
 
+// The largest file a file system holds: 4,294,967,295 bytes on FAT, FAT12,
+// FAT16 and FAT32 (case ignored), no limit (INT64_MAX) on any other.
+int64_t largestFileOn(const std::string& fileSystem);
+// The drive of a folder as a user names it ("E:" of "E:\Pieces"), or the
+// folder itself where it has no drive letter.
+std::string driveOf(const std::string& folder);
+// The refusal of pieces larger than the output drive's file system holds.
+std::string pieceTooLargeForDrive(const std::string& drive, const std::string& fileSystem, int64_t pieceSize);
+
 // "Click OK to continue Cleaving!" CR LF " Cleav " n " of " count
 std::string pauseMessage(int pieceNo, int pieceCount);
 

@@ -57,6 +57,16 @@ void frmSplitter::runSplit(int& line, split::SplitJob& job) {
             platform::msgBox(split::pauseMessage(pieceNo, job.pieceCount), platform::kInformation);
     }
 
+    // The pieces hold the file only if nobody changed it since it was measured.
+    platform::FileStamp now;
+    if (job.stamped && (!platform::stampFile(job.inPath, now) || now != job.inputStamp)) {
+        platform::deleteFileQuietly(platform::joinFolder(job.outDir, job.batchStem + ".bat"));
+        setHourglass(false);
+        cmdSPlit.setEnabled(true);
+        platform::msgBox(split::inputChangedMessage(job.inPath), platform::kCritical);
+        return;
+    }
+
     bool namesEveryFile = true;
     std::string batchPath = writeBatchFile(line, job, namesEveryFile);
     line = 735;
@@ -69,6 +79,12 @@ void frmSplitter::runSplit(int& line, split::SplitJob& job) {
     lblStatus.setCaption("Operation Complete");
     line = 760;
     lblStatus.refreshNow();
+    backToFileChoice(line);
+    line = 930;
+    cmdSPlit.setEnabled(true);
+}
+
+void frmSplitter::backToFileChoice(int& line) {
     line = 770;
     cmdSPlit.setCaption(kFileChoice);
     line = 780;
@@ -84,6 +100,4 @@ void frmSplitter::runSplit(int& line, split::SplitJob& job) {
     mnuCreate(1).setEnabled(true);
     line = 820;
     Form_Load();
-    line = 930;
-    cmdSPlit.setEnabled(true);
 }

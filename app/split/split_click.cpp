@@ -6,6 +6,7 @@
 #include "platform/files.h"
 #include "platform/numbers.h"
 #include "platform/program.h"
+#include "split/input_guard.h"
 #include "split/job.h"
 #include "split/library.h"
 #include "split/names.h"
@@ -18,6 +19,7 @@ void frmSplitter::cmdSPlit_Click() {
     // A click that arrives while the pieces are being written (the run lets
     // events through between pieces) must not start a second run beside it.
     if (runInProgress_) return;
+    chosenFileUnusable_ = false;
     guarded("cmdSPlit_Click", AfterReport::NoticeThenRestart, [&](int& line) {
         line = 10;
         if (inOutputChoicePhase())
@@ -25,6 +27,10 @@ void frmSplitter::cmdSPlit_Click() {
         else
             moveToOutputChoice(line);
     });
+    // A split that failed because of the chosen file itself would fail the
+    // same way at every retry: the user goes back to choosing a file.
+    if (chosenFileUnusable_)
+        guarded("cmdSPlit_Click", AfterReport::Restart, [&](int& line) { backToFileChoice(line); });
 }
 
 void frmSplitter::moveToOutputChoice(int& line) {
@@ -117,14 +123,16 @@ bool frmSplitter::planSplit(int& line, split::SplitJob& job) {
     settingsOut[5] = cleavDir.path();
 
     line = 130;
+    chosenFileUnusable_ = true;  // a name too short to name its pieces
     job.pieceStem = split::pieceStem(inFileName);
+    chosenFileUnusable_ = false;
     line = 140;
     // The folder is fixed for the whole run: a folder chosen while pieces are
     // being written must not scatter them or their batch file.
     job.outDir = outDirPath;
 
-    // Nothing may delete or overwrite the input itself.
-    std::string clash = split::inputClash(inDirPath, inFileName, job.outDir);
+    // Nothing may delete or overwrite the input itself, whatever path reaches it.
+    std::string clash = split::inputTargetClash(job, inDirPath, inFileName);
     if (!clash.empty()) {
         platform::msgBox(clash, platform::kExclamation);
         return refuse();
@@ -141,7 +149,13 @@ bool frmSplitter::planSplit(int& line, split::SplitJob& job) {
     }
 
     line = 150;
-    if (!split::bigFileSize(job.inPath, sizeText)) platform::endProgram();
+    if (!split::bigFileSize(job.inPath, sizeText)) {
+        // The library has said that it cannot open the file: it has gone since
+        // it was chosen, or its name cannot be passed on.
+        chosenFileUnusable_ = true;
+        return false;
+    }
+    job.stamped = platform::stampFile(job.inPath, job.inputStamp);
     line = 160;
     job.fileSize = platform::leadingWholeNumber(sizeText);
 
@@ -189,6 +203,15 @@ bool frmSplitter::planSplit(int& line, split::SplitJob& job) {
     if (plan.outcome == split::PlanOutcome::kDivisionByZero) throw RuntimeError(platform::kDivisionByZero);
     if (plan.outcome != split::PlanOutcome::kOk) {
         platform::msgBox(split::refusalText(plan.outcome), split::refusalIcon(plan.outcome));
+        chosenFileUnusable_ = plan.outcome == split::PlanOutcome::kEmptyFile;
+        return refuse();
+    }
+
+    // A FAT drive holds no file of 4 GiB or more: refused before the first byte.
+    const std::string fileSystem = platform::fileSystemOf(job.outDir);
+    if (plan.pieceSize > split::largestFileOn(fileSystem)) {
+        platform::msgBox(split::pieceTooLargeForDrive(split::driveOf(job.outDir), fileSystem, plan.pieceSize),
+                         platform::kExclamation);
         return refuse();
     }
     job.pieceSize = plan.pieceSize;

@@ -2,6 +2,7 @@
 // the Split button and the chosen input file in step.
 #include "platform/files.h"
 #include "platform/numbers.h"
+#include "platform/runtime_error.h"
 #include "ui/frm_splitter.h"
 
 void frmSplitter::reReadFileListKeepingSelection(int& line) {
@@ -102,7 +103,15 @@ void frmSplitter::fiInFile_Click() {
         line = 70;
         if (fiInFile.count() > 0) {
             line = 75;
-            uint64_t length = platform::fileLength(inPrefix + inFileName);
+            const std::string path = inPrefix + inFileName;
+            platform::FileStamp stamp;
+            if (!platform::stampFile(path, stamp)) {
+                // Told once: repaints choose the same file again and again.
+                if (!unmeasurable_.insert(path).second) return;
+                throw platform::RuntimeError(platform::kFileNotFound);
+            }
+            unmeasurable_.erase(path);
+            uint64_t length = stamp.length;
             if (length >= 2147483648ull) {
                 line = 77;
                 lblStatus.setCaption("File Size is: Over 2 Gigs!");

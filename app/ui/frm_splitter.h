@@ -4,6 +4,7 @@
 // split/, the error report in errors/, ...).
 #pragma once
 #include <array>
+#include <set>
 #include <string>
 
 #include "platform/controls.h"
@@ -107,6 +108,12 @@ private:
     int restartDepth_ = 0;
     // True while the pieces of a split are being written.
     bool runInProgress_ = false;
+    // Set by a click of the Split button that failed because of the chosen
+    // file itself (gone, empty, a name too short for its pieces).
+    bool chosenFileUnusable_ = false;
+    // Files whose length could not be read, each reported once: every
+    // repaint selects the file again.
+    std::set<std::string> unmeasurable_;
 
     // Keeps the file list's selection in savedFileIndex (0 for none) and
     // re-reads the list; steps 30 to 40 of the focus and paint handlers.
@@ -117,6 +124,9 @@ private:
     void splitFilesNow(int& line);
     bool planSplit(int& line, split::SplitJob& job);
     void runSplit(int& line, split::SplitJob& job);
+    // Back to choosing a file: the Split button's first caption, the file
+    // list shown again, then the start-up reset.
+    void backToFileChoice(int& line);
     std::string writeBatchFile(int& line, const split::SplitJob& job, bool& namesEveryFile);
 
     // Reads the settings file at start-up (settings/); passes over failures.

@@ -24,6 +24,11 @@ TEST(NamesStems, PieceAndBatchStems) {
     } catch (const platform::RuntimeError& e) {
         EXPECT_EQ(e.number(), platform::kInvalidCall);
     }
+    // Double-byte code pages (here Japanese, 932): characters, not bytes.
+    // "ab" KATAKANA-A "x" KATAKANA-I: seven bytes, five characters.
+    EXPECT_EQ(pieceStem("ab\x83\x41x\x83\x43", 932), "a");
+    EXPECT_EQ(pieceStem("\x83\x41\x83\x43\x83\x45.txt", 932), "\x83\x41\x83\x43\x83\x45");
+    EXPECT_THROW(pieceStem("\x83\x41\x83\x43\x83\x45", 932), platform::RuntimeError);
     EXPECT_EQ(batchStem("archive.tar.gz"), "archive");
     EXPECT_EQ(batchStem("README"), "README");
     EXPECT_EQ(extension("archive.tar.gz"), ".tar.gz");
@@ -88,4 +93,22 @@ TEST(NamesMessages, SuccessTexts) {
     EXPECT_NE(without.rfind("Operation Successful!", 0), 0u);
     EXPECT_NE(without.find("C:\\out\\price.bat"), std::string::npos);
     EXPECT_NE(without.find("price \x80.txt"), std::string::npos);
+}
+
+TEST(NamesBatch, OneLineWhereItFitsSeveralWhereNot) {
+    std::string text;
+    ASSERT_TRUE(batchFileText("movie", "movie", ".avi", 3, text));
+    EXPECT_EQ(text, "copy \"movie.S01\" /b  + \"movie.S02\" /b  + \"movie.S03\" /b \"movie.avi\"\r\n");
+
+    // A short limit shows the layout of a batch file too long for one line.
+    ASSERT_TRUE(batchFileText("m%", "m%", ".avi", 5, text, 50));
+    EXPECT_EQ(text,
+              "copy \"m%%.S01\" /b  + \"m%%.S02\" /b \"m%%.avi\"\r\n"
+              "copy \"m%%.avi\" /b  + \"m%%.S03\" /b \"m%%.avi\"\r\n"
+              "copy \"m%%.avi\" /b  + \"m%%.S04\" /b \"m%%.avi\"\r\n"
+              "copy \"m%%.avi\" /b  + \"m%%.S05\" /b \"m%%.avi\"\r\n");
+
+    // No OEM form for the euro sign: no text at all.
+    EXPECT_FALSE(batchFileText("price \x80", "price \x80", ".txt", 2, text));
+    EXPECT_EQ(text, "");
 }

@@ -155,3 +155,17 @@ TEST(PlanMessages, TextsAndIcons) {
     EXPECT_EQ(unitBytes(1), 1024);
     EXPECT_EQ(unitBytes(2), 1048576);
 }
+
+TEST(PlanDrives, FatHoldsNoFileOfFourGigabytes) {
+    EXPECT_EQ(largestFileOn("FAT32"), 4294967295LL);
+    EXPECT_EQ(largestFileOn("fat"), 4294967295LL);
+    EXPECT_EQ(largestFileOn("FAT16"), 4294967295LL);
+    EXPECT_EQ(largestFileOn("NTFS"), INT64_MAX);
+    EXPECT_EQ(largestFileOn("exFAT"), INT64_MAX);
+    EXPECT_EQ(largestFileOn(""), INT64_MAX);  // the system could not tell
+    EXPECT_EQ(driveOf("E:\\Pieces"), "E:");
+    EXPECT_EQ(driveOf("\\\\server\\share"), "\\\\server\\share");
+    EXPECT_EQ(pieceTooLargeForDrive("E:", "FAT32", 4294967296LL),
+              "The pieces of this split are 4,294,967,296 bytes, but drive E: is formatted FAT32, which holds no "
+              "file larger than 4,294,967,295 bytes.\r\nChoose a smaller split size or another drive.");
+}

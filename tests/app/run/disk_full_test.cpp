@@ -138,3 +138,29 @@ TEST(RunDiskFull, RequestsTooBigForTheDriveAreRefusedBeforeAnythingIsWritten) {
     EXPECT_TRUE(filesIn(outOnT.path()).empty());
     EXPECT_TRUE(win.libraryBoxes.seen().empty());
 }
+
+TEST(RunDiskFull, ABatchFileThatDoesNotFitIsNotLeftBehind) {
+    SKIP_WITHOUT_SMALL_DRIVE();
+    TempDir in;
+    TempDir outOnT("T:\\");
+    // The two pieces take the drive's last byte: the batch file finds no room.
+    const int64_t page = 4096;
+    const int64_t pieceSize = (freeOnT() / 2 / page - 1) * page;
+    writeFile(outOnT / "filler.bin", std::string(static_cast<size_t>(freeOnT() - 2 * pieceSize), 'f'));
+    ASSERT_EQ(freeOnT(), 2 * pieceSize) << "the filler did not leave room for exactly two pieces";
+    const std::string input = patternBytes(static_cast<size_t>(2 * pieceSize), 63);
+    writeFile(in / "big.bin", input);
+
+    SplitterWindow win(in.path());
+    frmSplitter& w = win.w();
+    chooseIntoYFiles(w, "2");
+    prepareOnT(win, in.path(), outOnT.path());
+    w.cmdSPlit.click();
+    win.settle();
+
+    ASSERT_EQ(win.boxes.texts(), (std::vector<std::string>{expectedReport(61, "Disk full", 710, "cmdSPlit_Click"),
+                                                           "Click to restart program."}));
+    EXPECT_EQ(filesIn(outOnT.path()), (std::vector<std::string>{"big.S01", "big.S02", "filler.bin"}));
+    EXPECT_EQ(readFile(outOnT / "big.S01") + readFile(outOnT / "big.S02"), input);
+    EXPECT_EQ(readFile(in / "big.bin"), input);
+}

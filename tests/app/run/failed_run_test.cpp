@@ -96,8 +96,10 @@ TEST(RunFailure, BatchFileThatCannotBeCreatedEndsInTheErrorTailAndKeepsThePieces
 }
 
 TEST(RunErrorTail, InputNameShorterThanFourCharacters) {
-    TempDir in, out;
+    TempDir in, out, outNext;
     writeFile(in / "abc", patternBytes(100, 53));
+    const std::string next = patternBytes(3000, 54);
+    writeFile(in / "next.dat", next);
     SplitterWindow win(in.path());
     frmSplitter& w = win.w();
     win.chooseFile(in.path(), "abc");
@@ -121,9 +123,20 @@ TEST(RunErrorTail, InputNameShorterThanFourCharacters) {
     EXPECT_EQ(countWhileOpen, (std::vector<std::string>{"12", "12"}));
     EXPECT_EQ(w.cboEqualNumber.text(), "2");
     EXPECT_EQ(w.cboEqualNumber.count(), 98);
-    // The reset does not change the phase.
-    EXPECT_EQ(w.cmdSPlit.caption(), "&Split files now!");
     EXPECT_TRUE(filesIn(out.path()).empty());
     EXPECT_TRUE(win.libraryBoxes.seen().empty());
     EXPECT_EQ(programEnds(), 0);
+
+    // Every retry would fail the same way: the window is back at choosing a
+    // file, and another file splits in the same run.
+    EXPECT_EQ(w.cmdSPlit.caption(), "&Split this file");
+    EXPECT_TRUE(w.cmdSPlit.enabled());
+    EXPECT_TRUE(w.fiInFile.visible());
+    win.boxes.whileShown = nullptr;
+    win.chooseFile(in.path(), "next.dat");
+    chooseIntoYFiles(w, "2");
+    win.splitInto(outNext.path());
+    EXPECT_EQ(win.boxes.texts().back(), "Operation Successful!\r\nUse: " + outNext.path() + "\\next.bat to combine!");
+    EXPECT_EQ(readFile(outNext / "next.S01") + readFile(outNext / "next.S02"), next);
+    EXPECT_EQ(readFile(in / "abc"), patternBytes(100, 53));
 }

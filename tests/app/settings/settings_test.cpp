@@ -129,3 +129,41 @@ TEST(Settings, LoadInTheOutputPhaseLeavesTheFileList) {
     EXPECT_EQ(w.fiInFile.path(), dir.path());
     EXPECT_EQ(w.fiInFile.listIndex(), -1);
 }
+
+TEST(Settings, LoadNamesEachLineItCannotApplyAndSaveSaysWhenItCannotWrite) {
+    SettingsFile ini;
+    TempDir dir;
+    writeFile(dir / "in.bin", "input");
+    SplitterWindow win(dir.path());
+    frmSplitter& w = win.w();
+    const std::string drive = w.CleavDrive.drive();
+
+    // A drive that is not there, a good folder, a split type of letters, a
+    // binary byte, and only seven lines.
+    ini.write("q: [NOWHERE]\r\n" + dir.path() + "\r\nin.bin\r\n\r\n\r\nabc\x01\r\n17\r\n");
+    w.mnuLoadINI_Click();
+    ASSERT_EQ(win.boxes.shown.size(), 1u);
+    const ShownBox& load = win.boxes.shown[0];
+    EXPECT_EQ(load.text, "Some settings in the file " + ini.path + " could not be applied:\r\n"
+                         "  line 8 is missing\r\n"
+                         "  line 1 \"q: [NOWHERE]\": Device unavailable\r\n"
+                         "  line 6 \"abc?\": Type mismatch\r\n"
+                         "The other settings were loaded. Choose Save Settings to write the file anew.");
+    EXPECT_EQ(load.style & 0xF0u, 0x30u);
+    // What could be applied was, and the window goes on as before.
+    EXPECT_EQ(w.CleavDrive.drive(), drive);
+    EXPECT_EQ(w.fiInFile.path(), dir.path());
+    EXPECT_EQ(w.fiInFile.fileName(), "in.bin");
+    EXPECT_EQ(programEnds(), 0);
+
+    // The settings file cannot be written where a folder holds its name.
+    DeleteFileA(ini.path.c_str());
+    ASSERT_TRUE(CreateDirectoryA(ini.path.c_str(), nullptr));
+    w.mnuSaveINI_Click();
+    RemoveDirectoryA(ini.path.c_str());
+    ASSERT_EQ(win.boxes.shown.size(), 2u);
+    EXPECT_EQ(win.boxes.shown[1].text, "Your settings could not be saved to " + ini.path +
+                                           ": Permission denied.\r\nThe settings file was not changed; choose Save "
+                                           "Settings again once the folder can be written.");
+    EXPECT_EQ(win.boxes.shown[1].style & 0xF0u, 0x10u);
+}

@@ -1,6 +1,7 @@
 // The second click of the Split button: its checks and refusals as the user
 // sees them, before any piece is written.
 #include <gtest/gtest.h>
+#include <cctype>
 #include <windows.h>
 
 #include "app/support/splitter_window.h"
@@ -167,7 +168,10 @@ TEST(SplitPlan, EmptyInputIsRefused) {
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, "The file is empty: there is nothing to split.");
     EXPECT_FALSE(anyPieceOrBatch(out.path()));
-    EXPECT_EQ(win->cmdSPlit.caption(), "&Split files now!");
+    // Every retry would say the same: the user is back to choosing a file.
+    EXPECT_EQ(win->cmdSPlit.caption(), "&Split this file");
+    EXPECT_TRUE(win->fiInFile.visible());
+    EXPECT_TRUE(win->cmdSPlit.enabled());
 }
 
 TEST(SplitPlan, InputNamedLikeItsOwnPiecesOrBatchIsNeverTouched) {
@@ -180,9 +184,17 @@ TEST(SplitPlan, InputNamedLikeItsOwnPiecesOrBatchIsNeverTouched) {
     w.mnuAdvanced(1).setValue(1);  // delete old pieces first: it must not reach the input
     w.optSplitTypeButton[2].setValue(true);
 
+    // The same folder by other paths: another drive letter mapped to it (Y:
+    // is drive C:'s folder under a second letter) and other letter case.
+    std::string upper = in.path();
+    for (char& c : upper) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
+    const std::string outFolders[] = {in.path(), "Y" + in.path().substr(1), upper};
+    ASSERT_EQ(in.path().substr(0, 2), "C:");
+    ASSERT_TRUE(fileExists("Y" + (in / "notes.bat").substr(1))) << "drive Y: of the test run is missing";
+    for (const std::string& outFolder : outFolders)
     for (const char* name : {"movie.S01", "notes.bat"}) {
-        SCOPED_TRACE(name);
-        prepare(win, in.path(), name, in.path());
+        SCOPED_TRACE(std::string(name) + " into " + outFolder);
+        prepare(win, in.path(), name, outFolder);
         auto boxes = clickSplit(win);
         ASSERT_EQ(boxes.size(), 1u);
         EXPECT_NE(boxes[0].text.find(name), std::string::npos) << boxes[0].text;
