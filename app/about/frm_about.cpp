@@ -3,6 +3,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/runtime_error.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/late_bound.h"
@@ -145,8 +146,8 @@ void StartSysInfo() {
 }  // namespace about
 
 void frmSplitter::mnuAbout_Click() {
-    guarded("mnuAbout_Click", AfterReport::Restart, [&](int& line) {
-        line = 10;
+    guarded("mnuAbout_Click", AfterReport::Restart, [&] {
+        step(10);
         frmAbout about;
         about.run(hwnd());
     });

@@ -5,15 +5,15 @@
 #include "ui/frm_splitter.h"
 
 void frmSplitter::mnuContents_Click() {
-    guarded("mnuContents_Click", AfterReport::Restart, [&](int& line) {
-        line = 10;
+    guarded("mnuContents_Click", AfterReport::Restart, [&] {
+        step(10);
         std::string helpFile = platform::joinFolder(platform::programFolder(), "cleavo.hlp");
-        line = 20;
+        step(20);
         if (platform::ordinaryFileExists(helpFile)) {
-            line = 30;
+            step(30);
             platform::startProgram("winhelp cleavo.hlp", SW_SHOWMINIMIZED);
         } else {
-            line = 40;
+            step(40);
             platform::msgBox("An updated help file will be available soon!", platform::kInformation);
         }
     });

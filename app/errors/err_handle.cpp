@@ -20,10 +20,16 @@ void frmSplitter::ErrHandle(long number, const std::string& description, long li
     }
 }
 
+void frmSplitter::guarded(const char* procedure, AfterReport after, const std::function<void()>& body) {
+    platform::guarded(body, [&](long number, const std::string& description, int step) {
+        errorTail(procedure, after, number, description, step);
+    });
+}
+
 void frmSplitter::errorTail(const char* procedure, AfterReport after, long number, const std::string& description,
-                            int line) {
+                            int step) {
     if (number <= 0) return;
-    ErrHandle(number, description, line, procedure);
+    ErrHandle(number, description, step, procedure);
     switch (after) {
     case AfterReport::EndProgram: {
         std::string ini = settings::settingsPath();

@@ -139,7 +139,7 @@ void frmSplitter::mnuLoadINI_Click() {
 
 void frmSplitter::readSettingsAtStartUp(const std::string& iniPath) {
     // Every step that fails is passed over in silence and the next one runs.
-    auto step = [](auto&& action) {
+    auto quietly = [](auto&& action) {
         try {
             action();
         } catch (const RuntimeError&) {
@@ -154,30 +154,30 @@ void frmSplitter::readSettingsAtStartUp(const std::string& iniPath) {
         settingsIn[n] = lines[n - 1];
     };
 
-    step([&] {
+    quietly([&] {
         lines = platform::readTextLines(iniPath);
         opened = true;
     });
-    step([&] { readLine(1); });
-    step([&] { CleavDrive.setDrive(settingsIn[1]); });
-    step([&] { readLine(2); });
-    step([&] { cleavDir.setPath(settingsIn[2]); });
-    step([&] { readLine(3); });
-    step([&] { fiInFile.setPath(settingsIn[2]); });
-    step([&] { selectByName(fiInFile, settingsIn[3]); });
-    step([&] { readLine(4); });
-    step([&] { readLine(5); });
-    step([&] { readLine(6); });
-    step([&] { settingsOut[6] = std::to_string(settings::lineAsInteger(settingsIn[6])); });
-    step([&] { optSplitType[settings::lineAsInteger(settingsOut[6])].setValue(true); });
+    quietly([&] { readLine(1); });
+    quietly([&] { CleavDrive.setDrive(settingsIn[1]); });
+    quietly([&] { readLine(2); });
+    quietly([&] { cleavDir.setPath(settingsIn[2]); });
+    quietly([&] { readLine(3); });
+    quietly([&] { fiInFile.setPath(settingsIn[2]); });
+    quietly([&] { selectByName(fiInFile, settingsIn[3]); });
+    quietly([&] { readLine(4); });
+    quietly([&] { readLine(5); });
+    quietly([&] { readLine(6); });
+    quietly([&] { settingsOut[6] = std::to_string(settings::lineAsInteger(settingsIn[6])); });
+    quietly([&] { optSplitType[settings::lineAsInteger(settingsOut[6])].setValue(true); });
     if (settingsIn[6] == "1") {
-        step([&] { readLine(7); });
-        step([&] { readLine(8); });
-        step([&] { settingsOut[7] = settingsIn[7]; });
-        step([&] { settingsOut[8] = settingsIn[8]; });
-        step([&] { optBytes[settings::lineAsInteger(settingsOut[8])].setValue(true); });
+        quietly([&] { readLine(7); });
+        quietly([&] { readLine(8); });
+        quietly([&] { settingsOut[7] = settingsIn[7]; });
+        quietly([&] { settingsOut[8] = settingsIn[8]; });
+        quietly([&] { optBytes[settings::lineAsInteger(settingsOut[8])].setValue(true); });
     } else if (settingsIn[6] == "2") {
-        step([&] { readLine(7); });
-        step([&] { settingsOut[7] = settingsIn[7]; });
+        quietly([&] { readLine(7); });
+        quietly([&] { settingsOut[7] = settingsIn[7]; });
     }
 }

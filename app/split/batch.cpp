@@ -8,15 +8,15 @@
 #include "split/names.h"
 #include "ui/frm_splitter.h"
 
-std::string frmSplitter::writeBatchFile(int& line, const split::SplitJob& job, bool& namesEveryFile) {
-    line = 630;
-    line = 640;
+std::string frmSplitter::writeBatchFile(const split::SplitJob& job, bool& namesEveryFile) {
+    step(630);
+    step(640);
     std::string batchPath = platform::joinFolder(job.outDir, job.batchStem + ".bat");
-    line = 650;
-    line = 655;
+    step(650);
+    step(655);
     lblStatus.refreshNow();
     platform::doEvents();
-    line = 670;
+    step(670);
     // The command interpreter reads batch files in the OEM code page.
     std::string text;
     namesEveryFile = split::batchFileText(job.pieceStem, job.batchStem, job.extension, job.pieceCount, text);
@@ -26,9 +26,9 @@ std::string frmSplitter::writeBatchFile(int& line, const split::SplitJob& job, b
         platform::deleteFileQuietly(batchPath);
         return batchPath;
     }
-    line = 660;
+    step(660);
     platform::OutputFile file(batchPath);
-    line = 710;
+    step(710);
     try {
         file.write(text);
         file.close();
@@ -36,8 +36,8 @@ std::string frmSplitter::writeBatchFile(int& line, const split::SplitJob& job, b
         file.discard();  // a batch file cut short would rejoin a file cut short
         throw;
     }
-    line = 720;
+    step(720);
     platform::doEvents();
-    line = 730;
+    step(730);
     return batchPath;
 }

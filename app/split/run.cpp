@@ -11,14 +11,14 @@
 #include "split/plan.h"
 #include "ui/frm_splitter.h"
 
-void frmSplitter::runSplit(int& line, split::SplitJob& job) {
-    line = 520;
+void frmSplitter::runSplit(split::SplitJob& job) {
+    step(520);
     lblStatus.setCaption("Reading...");
-    line = 530;
+    step(530);
     lblStatus.refreshNow();
-    line = 535;
+    step(535);
     setHourglass(true);
-    line = 537;
+    step(537);
     if (pauseFlag != 0 && job.pieceSize > job.freeBytes) {
         cmdSPlit.setEnabled(true);
         setHourglass(false);
@@ -27,31 +27,31 @@ void frmSplitter::runSplit(int& line, split::SplitJob& job) {
     }
 
     int64_t pieceStart = 0;
-    line = 500;
+    step(500);
     int64_t pieceEnd = job.pieceSize;
     for (int pieceNo = 1; pieceNo <= job.pieceCount; ++pieceNo) {
-        line = 540;
+        step(540);
         std::string piece = split::piecePath(job.outDir, job.pieceStem, pieceNo);
-        line = 550;
+        step(550);
         platform::doEvents();
-        line = 560;
+        step(560);
         bool copied = split::copyPiece(job.inPath, piece, pieceStart, pieceEnd, pieceNo, job.pieceCount);
-        line = 570;
+        step(570);
         if (!copied) {
             // The library has told the user; the pieces written so far stay.
             setHourglass(false);
             return;
         }
-        line = 580;
+        step(580);
         pieceStart += job.pieceSize;
-        line = 590;
+        step(590);
         pieceEnd += job.pieceSize;
-        line = 600;
+        step(600);
         platform::setNormalAttributes(piece);
-        line = 610;
+        step(610);
         lblStatus.setCaption("File " + std::to_string(pieceNo) + " Done! Reading...");
         lblStatus.refreshNow();
-        line = 620;
+        step(620);
         platform::doEvents();
         if (pauseFlag != 0 && pieceNo < job.pieceCount)
             platform::msgBox(split::pauseMessage(pieceNo, job.pieceCount), platform::kInformation);
@@ -68,36 +68,36 @@ void frmSplitter::runSplit(int& line, split::SplitJob& job) {
     }
 
     bool namesEveryFile = true;
-    std::string batchPath = writeBatchFile(line, job, namesEveryFile);
-    line = 735;
+    std::string batchPath = writeBatchFile(job, namesEveryFile);
+    step(735);
     setHourglass(false);
-    line = 740;
+    step(740);
     platform::msgBox(namesEveryFile ? split::successMessage(batchPath)
                                     : split::successMessageWithoutBatch(batchPath, inFileName),
                      platform::kExclamation);
-    line = 750;
+    step(750);
     lblStatus.setCaption("Operation Complete");
-    line = 760;
+    step(760);
     lblStatus.refreshNow();
-    backToFileChoice(line);
-    line = 930;
+    backToFileChoice();
+    step(930);
     cmdSPlit.setEnabled(true);
 }
 
-void frmSplitter::backToFileChoice(int& line) {
-    line = 770;
+void frmSplitter::backToFileChoice() {
+    step(770);
     cmdSPlit.setCaption(kFileChoice);
-    line = 780;
+    step(780);
     cmdSPlit.setEnabled(true);
     savedFileIndex = static_cast<short>(fiInFile.listIndex() < 0 ? 0 : fiInFile.listIndex());
-    line = 785;
+    step(785);
     fiInFile.refresh();
-    line = 788;
+    step(788);
     if (fiInFile.count() > 0) fiInFile.setListIndex(savedFileIndex);
-    line = 800;
+    step(800);
     fiInFile.setVisible(true);
-    line = 810;
+    step(810);
     mnuCreate(1).setEnabled(true);
-    line = 820;
+    step(820);
     Form_Load();
 }

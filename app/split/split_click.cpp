@@ -6,6 +6,7 @@
 #include "platform/files.h"
 #include "platform/numbers.h"
 #include "platform/program.h"
+#include "platform/runtime_error.h"
 #include "split/input_guard.h"
 #include "split/job.h"
 #include "split/library.h"
@@ -20,49 +21,49 @@ void frmSplitter::cmdSPlit_Click() {
     // events through between pieces) must not start a second run beside it.
     if (runInProgress_) return;
     chosenFileUnusable_ = false;
-    guarded("cmdSPlit_Click", AfterReport::NoticeThenRestart, [&](int& line) {
-        line = 10;
+    guarded("cmdSPlit_Click", AfterReport::NoticeThenRestart, [&] {
+        step(10);
         if (inOutputChoicePhase())
-            splitFilesNow(line);
+            splitFilesNow();
         else
-            moveToOutputChoice(line);
+            moveToOutputChoice();
     });
     // A split that failed because of the chosen file itself would fail the
     // same way at every retry: the user goes back to choosing a file.
     if (chosenFileUnusable_)
-        guarded("cmdSPlit_Click", AfterReport::Restart, [&](int& line) { backToFileChoice(line); });
+        guarded("cmdSPlit_Click", AfterReport::Restart, [&] { backToFileChoice(); });
 }
 
-void frmSplitter::moveToOutputChoice(int& line) {
-    line = 830;
+void frmSplitter::moveToOutputChoice() {
+    step(830);
     fiInFile.setVisible(false);
-    line = 840;
+    step(840);
     mnuCreate(1).setEnabled(true);
-    line = 850;
+    step(850);
     cmdSPlit.setCaption(kOutputChoice);
-    line = 860;
+    step(860);
     cmdSPlit.setEnabled(true);
-    line = 870;
+    step(870);
     lblINorOUT.setCaption("Choose output folder: --> " + cleavDir.path());
-    line = 900;
+    step(900);
     settingsOut[1] = CleavDrive.drive();
-    line = 910;
+    step(910);
     settingsOut[2] = cleavDir.path();
-    line = 920;
+    step(920);
     settingsOut[3] = fiInFile.fileName();
-    line = 930;
+    step(930);
     cmdSPlit.setEnabled(true);
 }
 
-void frmSplitter::splitFilesNow(int& line) {
+void frmSplitter::splitFilesNow() {
     split::SplitJob job;
-    if (planSplit(line, job)) {
+    if (planSplit(job)) {
         struct Running {
             bool& flag;
             explicit Running(bool& f) : flag(f) { flag = true; }
             ~Running() { flag = false; }
         } running(runInProgress_);
-        runSplit(line, job);
+        runSplit(job);
         return;  // the run leaves the button as its outcome needs
     }
 }
@@ -76,57 +77,57 @@ int firstChosen(const platform::OptionButton* buttons, int count) {
 }
 }  // namespace
 
-bool frmSplitter::planSplit(int& line, split::SplitJob& job) {
+bool frmSplitter::planSplit(split::SplitJob& job) {
     // Every refusal below ends the click with the button enabled again.
     auto refuse = [&] {
-        line = 930;
+        step(930);
         cmdSPlit.setEnabled(true);
         return false;
     };
 
-    line = 20;
+    step(20);
     cmdSPlit.setEnabled(false);
-    line = 30;
+    step(30);
     std::string sizeText(20, ' ');
-    line = 33;
+    step(33);
     std::string typed;
     for (char c : txtByteSize.text())
         if (c != ',') typed += c;
     txtByteSize.setText(typed);
-    line = 35;
+    step(35);
     if (!platform::readsAsNumber(typed)) return refuse();
 
-    line = 40;
+    step(40);
     if (!platform::anythingExists(cleavDir.path()) && CleavDrive.drive().empty()) {
-        line = 50;
+        step(50);
         platform::msgBox("You need to choose a path for the output file!", platform::kExclamation);
-        line = 60;
+        step(60);
         cleavDir.setFocus();
         return false;  // choosing a folder enables the button again
     }
 
-    line = 70;
+    step(70);
     job.inPath = platform::joinFolder(inDirPath, inFileName);
-    line = 75;
+    step(75);
     lblStatus.setCaption("Cleavo Status.");
-    line = 90;
-    line = 100;
+    step(90);
+    step(100);
     job.extension = split::extension(inFileName);
-    line = 110;
+    step(110);
     job.batchStem = split::batchStem(inFileName);
 
-    line = 120;
+    step(120);
     outDirPath = cleavDir.path();
-    line = 123;
+    step(123);
     settingsOut[4] = CleavDrive.drive();
-    line = 125;
+    step(125);
     settingsOut[5] = cleavDir.path();
 
-    line = 130;
+    step(130);
     chosenFileUnusable_ = true;  // a name too short to name its pieces
     job.pieceStem = split::pieceStem(inFileName);
     chosenFileUnusable_ = false;
-    line = 140;
+    step(140);
     // The folder is fixed for the whole run: a folder chosen while pieces are
     // being written must not scatter them or their batch file.
     job.outDir = outDirPath;
@@ -138,17 +139,17 @@ bool frmSplitter::planSplit(int& line, split::SplitJob& job) {
         return refuse();
     }
 
-    line = 145;
+    step(145);
     if (deletePartialFlag) {
         for (int n = 1; n <= 99; ++n) {
-            line = 147;
+            step(147);
             std::string old = split::piecePath(job.outDir, job.pieceStem, n);
             if (platform::ordinaryFileExists(old)) platform::deleteFileQuietly(old);
-            line = 149;
+            step(149);
         }
     }
 
-    line = 150;
+    step(150);
     if (!split::bigFileSize(job.inPath, sizeText)) {
         // The library has said that it cannot open the file: it has gone since
         // it was chosen, or its name cannot be passed on.
@@ -156,50 +157,50 @@ bool frmSplitter::planSplit(int& line, split::SplitJob& job) {
         return false;
     }
     job.stamped = platform::stampFile(job.inPath, job.inputStamp);
-    line = 160;
+    step(160);
     job.fileSize = platform::leadingWholeNumber(sizeText);
 
-    line = 165;
+    step(165);
     if (job.fileSize > split::kQuestionAbove) {
-        line = 170;
+        step(170);
         int answer = platform::msgBox(split::sizeQuestion(job.fileSize), platform::kYesNo | platform::kQuestion);
         if (answer == platform::kAnswerNo) {
-            line = 180;
+            step(180);
             return refuse();
         }
     }
 
-    line = 252;
+    step(252);
     job.freeBytes = split::freeBytesOnDrive(CleavDrive.drive());
-    line = 258;
+    step(258);
     if (job.fileSize > job.freeBytes && pauseFlag == 0) {
         cmdSPlit.setEnabled(true);
-        line = 260;
+        step(260);
         platform::msgBox(split::capacityReport(job.fileSize, job.freeBytes), platform::kCritical);
         return false;
     }
 
-    line = 270;
+    step(270);
     int unit = optBytesButton[0].value() ? 0 : optBytesButton[1].value() ? 1 : 2;
-    line = 280;
+    step(280);
     const double unitBytes = static_cast<double>(split::unitBytes(unit));
 
     split::PlanRequest request;
     request.splitType = firstChosen(optSplitTypeButton, 8);
     request.fileSize = job.fileSize;
     if (request.splitType == split::kEqualSize) {
-        line = 370;
+        step(370);
         double size = platform::roundHalfAway(platform::numberOf(typed));
-        line = 380;
+        step(380);
         request.typedSize = size * unitBytes;
     } else if (request.splitType == split::kIntoYFiles) {
-        line = 420;
+        step(420);
         std::string count = cboEqualNumber.text();
         if (!platform::readsAsNumber(count)) throw RuntimeError(platform::kTypeMismatch);
         request.yCount = platform::numberOf(count);
     }
     split::Plan plan = split::planPieces(request);
-    line = plan.line;
+    step(plan.line);
     if (plan.outcome == split::PlanOutcome::kDivisionByZero) throw RuntimeError(platform::kDivisionByZero);
     if (plan.outcome != split::PlanOutcome::kOk) {
         platform::msgBox(split::refusalText(plan.outcome), split::refusalIcon(plan.outcome));

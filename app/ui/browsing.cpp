@@ -5,22 +5,22 @@
 #include "platform/runtime_error.h"
 #include "ui/frm_splitter.h"
 
-void frmSplitter::reReadFileListKeepingSelection(int& line) {
+void frmSplitter::reReadFileListKeepingSelection() {
     if (fiInFile.listIndex() == -1) {
-        line = 30;
+        step(30);
         savedFileIndex = 0;
     } else {
-        line = 35;
+        step(35);
         savedFileIndex = static_cast<short>(fiInFile.listIndex());
     }
-    line = 37;
+    step(37);
     fiInFile.refresh();
-    line = 40;
+    step(40);
 }
 
 void frmSplitter::CleavDrive_Change() {
-    guarded("CleavDrive_Change", AfterReport::Restart, [&](int& line) {
-        line = 10;
+    guarded("CleavDrive_Change", AfterReport::Restart, [&] {
+        step(10);
         // "c: [LABEL]" -> "c:", the folder the system keeps as current there.
         std::string drive = CleavDrive.drive();
         cleavDir.setPath(drive.substr(0, drive.find(' ')));
@@ -28,81 +28,81 @@ void frmSplitter::CleavDrive_Change() {
 }
 
 void frmSplitter::CleavDrive_GotFocus() {
-    guarded("CleavDrive_gotfocus", AfterReport::Restart, [&](int& line) {
+    guarded("CleavDrive_gotfocus", AfterReport::Restart, [&] {
         if (driveFocusDone) return;
-        line = 10;
+        step(10);
         CleavDrive.refresh();
-        line = 20;
+        step(20);
         cleavDir.refresh();
         if (fiInFile.count() > 0 && fiInFile.visible()) {
-            reReadFileListKeepingSelection(line);
+            reReadFileListKeepingSelection();
             fiInFile.setListIndex(savedFileIndex);
         }
-        line = 50;
+        step(50);
         CleavDrive.refresh();
         driveFocusDone = true;
     });
 }
 
 void frmSplitter::cleavDir_Change() {
-    guarded("CleavDir_Change", AfterReport::Restart, [&](int& line) {
-        line = 5;
+    guarded("CleavDir_Change", AfterReport::Restart, [&] {
+        step(5);
         if (!runInProgress_) cmdSPlit.setEnabled(true);
-        line = 10;
+        step(10);
         fiInFile.setPath(cleavDir.path());
-        line = 20;
+        step(20);
         if (fiInFile.count() > 0) {
-            line = 25;
+            step(25);
             fiInFile.setListIndex(0);
         } else {
-            line = 27;
+            step(27);
             if (cmdSPlit.caption() == kFileChoice) cmdSPlit.setEnabled(false);
-            line = 28;
+            step(28);
             lblStatus.setCaption("Cleavo Status.");
         }
-        line = 30;
+        step(30);
         if (cmdSPlit.caption() == kOutputChoice) {
-            line = 40;
+            step(40);
             lblINorOUT.setCaption("Choose output folder: --> " + cleavDir.path());
-            line = 50;
+            step(50);
             outDirPath = cleavDir.path();
             return;
         }
-        line = 60;
+        step(60);
         inPrefix = fiInFile.path();
-        line = 70;
+        step(70);
         inPrefix = platform::withBackslash(inPrefix);
-        line = 80;
+        step(80);
         lblINorOUT.setCaption(fileChoicePrompt());
-        line = 90;
+        step(90);
         inDirPath = fiInFile.path();
-        line = 100;
+        step(100);
         if (fiInFile.count() > 0) {
-            line = 110;
+            step(110);
             fiInFile.setListIndex(0);
-            line = 120;
+            step(120);
             inFileName = fiInFile.fileName();
         }
     });
 }
 
 void frmSplitter::fiInFile_Click() {
-    guarded("fiInFile_Click", AfterReport::Restart, [&](int& line) {
-        line = 10;
+    guarded("fiInFile_Click", AfterReport::Restart, [&] {
+        step(10);
         if (cmdSPlit.caption() != kFileChoice) return;
-        line = 20;
+        step(20);
         inPrefix = fiInFile.path();
-        line = 30;
+        step(30);
         inPrefix = platform::withBackslash(inPrefix);
-        line = 40;
+        step(40);
         lblINorOUT.setCaption(fileChoicePrompt());
-        line = 50;
+        step(50);
         inDirPath = fiInFile.path();
-        line = 60;
+        step(60);
         inFileName = fiInFile.fileName();
-        line = 70;
+        step(70);
         if (fiInFile.count() > 0) {
-            line = 75;
+            step(75);
             const std::string path = inPrefix + inFileName;
             platform::FileStamp stamp;
             if (!platform::stampFile(path, stamp)) {
@@ -113,10 +113,10 @@ void frmSplitter::fiInFile_Click() {
             unmeasurable_.erase(path);
             uint64_t length = stamp.length;
             if (length >= 2147483648ull) {
-                line = 77;
+                step(77);
                 lblStatus.setCaption("File Size is: Over 2 Gigs!");
             } else {
-                line = 90;
+                step(90);
                 lblStatus.setCaption("File Size is: " + platform::groupDigits(static_cast<int64_t>(length)));
             }
         }

@@ -6,24 +6,24 @@
 
 void frmSplitter::mnuCreate_Click(short index) {
     if (index != 1) return;
-    guarded("mnuCreate_Click", AfterReport::Restart, [&](int& line) {
+    guarded("mnuCreate_Click", AfterReport::Restart, [&] {
         for (;;) {
-            line = 10;
+            step(10);
             std::string name = platform::inputBox("Enter name for the new folder", "Create new folder", "New Folder");
-            line = 20;
+            step(20);
             if (name.empty()) return;
             std::string path = platform::joinFolder(cleavDir.path(), name);
-            line = 30;
+            step(30);
             if (platform::anythingExists(path)) {
-                line = 40;
+                step(40);
                 int answer = platform::msgBox("That path exists, try again!", platform::kOkCancel);
-                line = 50;
+                step(50);
                 if (answer == platform::kAnswerCancel) return;
                 continue;
             }
-            line = 70;
+            step(70);
             platform::createFolder(path);
-            line = 80;
+            step(80);
             cleavDir.refresh();
             return;
         }

@@ -1,6 +1,7 @@
 #include "ui/frm_splitter.h"
 
 #include "platform/dialogs.h"
+#include "platform/runtime_error.h"
 #include "res/version.h"
 
 using platform::Twips;

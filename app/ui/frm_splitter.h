@@ -4,11 +4,13 @@
 // split/, the error report in errors/, ...).
 #pragma once
 #include <array>
+#include <functional>
 #include <set>
 #include <string>
 
 #include "platform/controls.h"
 #include "platform/form.h"
+#include "platform/guarded.h"
 
 namespace split {
 struct SplitJob;
@@ -99,12 +101,12 @@ private:
 
     // What a handler's error tail does after the report.
     enum class AfterReport { Restart, NoticeThenRestart, EndProgram };
-    // Runs a handler's body; a run-time error ends it through the error tail.
-    // The body keeps its current step number in the int it is given.
-    template <class Body>
-    void guarded(const char* procedure, AfterReport after, Body&& body);
+    // Runs a handler's body; a run-time error ends it through the error tail,
+    // which reports the step the body last marked with step().
+    void guarded(const char* procedure, AfterReport after, const std::function<void()>& body);
+    static void step(int number) { platform::step(number); }
     void errorTail(const char* procedure, AfterReport after, long number, const std::string& description,
-                   int line);
+                   int step);
     int restartDepth_ = 0;
     // True while the pieces of a split are being written.
     bool runInProgress_ = false;
@@ -117,17 +119,17 @@ private:
 
     // Keeps the file list's selection in savedFileIndex (0 for none) and
     // re-reads the list; steps 30 to 40 of the focus and paint handlers.
-    void reReadFileListKeepingSelection(int& line);
+    void reReadFileListKeepingSelection();
 
     // Pieces of the Split button's click (split/).
-    void moveToOutputChoice(int& line);
-    void splitFilesNow(int& line);
-    bool planSplit(int& line, split::SplitJob& job);
-    void runSplit(int& line, split::SplitJob& job);
+    void moveToOutputChoice();
+    void splitFilesNow();
+    bool planSplit(split::SplitJob& job);
+    void runSplit(split::SplitJob& job);
     // Back to choosing a file: the Split button's first caption, the file
     // list shown again, then the start-up reset.
-    void backToFileChoice(int& line);
-    std::string writeBatchFile(int& line, const split::SplitJob& job, bool& namesEveryFile);
+    void backToFileChoice();
+    std::string writeBatchFile(const split::SplitJob& job, bool& namesEveryFile);
 
     // Reads the settings file at start-up (settings/); passes over failures.
     void readSettingsAtStartUp(const std::string& iniPath);
@@ -136,4 +138,3 @@ private:
     void initialState() override;
 };
 
-#include "errors/guarded.inl"

@@ -2,11 +2,11 @@
 #include "ui/frm_splitter.h"
 
 void frmSplitter::Form_Paint() {
-    guarded("Form_Paint", AfterReport::Restart, [&](int& line) {
-        line = 10;
+    guarded("Form_Paint", AfterReport::Restart, [&] {
+        step(10);
         if (!fiInFile.visible()) return;
-        line = 20;
-        reReadFileListKeepingSelection(line);
+        step(20);
+        reReadFileListKeepingSelection();
         if (fiInFile.count() > 0) fiInFile.setListIndex(savedFileIndex);
         lblStatus.setCaption("Cleavo Status.");
     });

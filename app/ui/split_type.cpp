@@ -6,32 +6,32 @@
 #include "ui/frm_splitter.h"
 
 void frmSplitter::optSplitType_Click(short index) {
-    guarded("optSplitType_Click", AfterReport::Restart, [&](int& line) {
-        line = 10;
+    guarded("optSplitType_Click", AfterReport::Restart, [&] {
+        step(10);
         txtByteSize.setVisible(false);
-        line = 20;
+        step(20);
         for (auto& b : optBytesButton) b.setVisible(false);
-        line = 30;
+        step(30);
         cboEqualNumber.setVisible(false);
         if (index == 1) {
-            line = 40;
+            step(40);
             txtByteSize.setVisible(true);
-            line = 50;
+            step(50);
             for (auto& b : optBytesButton) b.setVisible(true);
         }
-        line = 60;
+        step(60);
         if (index == 2) cboEqualNumber.setVisible(true);
-        line = 70;
+        step(70);
         settingsOut[6] = std::to_string(index);
         if (index == 1) {
-            line = 80;
+            step(80);
             settingsOut[7] = txtByteSize.text();
-            line = 280;
+            step(280);
             settingsOut[8] = std::to_string(unitIndex);
         }
-        line = 280;
+        step(280);
         if (index == 2) {
-            line = 290;
+            step(290);
             settingsOut[7] = cboEqualNumber.text();
         }
         updateTabStops();
@@ -39,8 +39,8 @@ void frmSplitter::optSplitType_Click(short index) {
 }
 
 void frmSplitter::optBytes_Click(short index) {
-    guarded("optBytes_Click", AfterReport::Restart, [&](int& line) {
-        line = 80;
+    guarded("optBytes_Click", AfterReport::Restart, [&] {
+        step(80);
         unitIndex = index;
     });
 }
@@ -56,8 +56,8 @@ std::string groupedSizeText(const std::string& text) {
 }
 
 void frmSplitter::txtByteSize_LostFocus() {
-    guarded("txtByteSize_Lostfocus", AfterReport::Restart, [&](int& line) {
-        line = 10;
+    guarded("txtByteSize_Lostfocus", AfterReport::Restart, [&] {
+        step(10);
         txtByteSize.setText(groupedSizeText(txtByteSize.text()));
     });
 }

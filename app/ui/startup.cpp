@@ -10,40 +10,40 @@
 void frmSplitter::Form_Load() {
     std::string iniPath;
     bool readSettings = false;
-    guarded("Form_Load", AfterReport::EndProgram, [&](int& line) {
-        line = 10;
+    guarded("Form_Load", AfterReport::EndProgram, [&] {
+        step(10);
         pauseFlag = 0;
-        line = 50;
+        step(50);
         maxFiles = split::kMaxFiles;
-        line = 60;
+        step(60);
         const int bound = maxFiles;
-        line = 70;
+        step(70);
         cboEqualNumber.clear();
         for (int n = 2; n <= bound; ++n) {
-            line = 80;
+            step(80);
             cboEqualNumber.addItem(std::to_string(n));
-            line = 90;
+            step(90);
         }
-        line = 100;
+        step(100);
         cboEqualNumber.setListIndex(0);
-        line = 105;
+        step(105);
         lblINorOUT.setCaption(fileChoicePrompt());
-        line = 110;
+        step(110);
         if (fiInFile.count() > 0) {
-            line = 115;
+            step(115);
             fiInFile.setListIndex(0);
-            line = 120;
+            step(120);
             lblINorOUT.setCaption(fileChoicePrompt());
         }
-        line = 310;
+        step(310);
         settingsOut[6] = "3";
-        line = 320;
+        step(320);
         settingsOut[7] = "1";
-        line = 330;
+        step(330);
         settingsOut[8] = "0";
-        line = 340;
+        step(340);
         unitIndex = 1;
-        line = 132;
+        step(132);
         iniPath = settings::settingsPath();
         readSettings = platform::ordinaryFileExists(iniPath);
     });
