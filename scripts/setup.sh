@@ -20,10 +20,12 @@ if [ "${CLEAVO_SCREENSHOTS:-}" = 1 ]; then
 fi
 
 if [ ${#need[@]} -gt 0 ]; then
-  echo "setup: installing ${need[*]}"
+  echo "setup: installing ${need[*]} (apt-get, once)..."
   if ! dpkg --print-foreign-architectures | grep -qx i386; then
     $SUDO dpkg --add-architecture i386
   fi
   $SUDO apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
+else
+  echo "setup: the packages needed are all installed."
 fi

@@ -1,8 +1,6 @@
-// The program's version, shared by the resources and the About box.
+// The program's version, shared by the resources and the About box. The
+// numbers come from the CMake project, through the generated header.
 #pragma once
-#define CLEAVO_VERSION_MAJOR 2
-#define CLEAVO_VERSION_MINOR 5
-#define CLEAVO_VERSION_REVISION 5
-#define CLEAVO_VERSION_TEXT "2.5.5"
+#include "cleavo_version.h"
 #define CLEAVO_TITLE "cleavo"
 #define IDI_CLEAVO 1
