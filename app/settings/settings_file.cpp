@@ -17,6 +17,14 @@ namespace settings {
 
 std::string settingsPath() { return platform::joinFolder(platform::programFolder(), "cleav.ini"); }
 
+Record readRecord(const std::string& path) {
+    std::vector<std::string> lines = platform::readTextLines(path);
+    Record record;
+    for (size_t n = 1; n <= 8 && n <= lines.size(); ++n) record.lines[n] = lines[n - 1];
+    record.count = lines.size() < 8 ? lines.size() : 8;
+    return record;
+}
+
 std::string fileText(const std::array<std::string, 9>& entries) {
     std::string text;
     for (int n = 1; n <= 8; ++n) text += entries[static_cast<size_t>(n)] + "\r\n";
@@ -90,19 +98,19 @@ void frmSplitter::mnuSaveINI_Click() {
 
 void frmSplitter::mnuLoadINI_Click() {
     const std::string path = settings::settingsPath();
-    std::vector<std::string> lines;
+    settings::Record record;
     try {
         if (!platform::anythingExists(path)) throw RuntimeError(platform::kFileNotFound);
-        lines = platform::readTextLines(path);
+        record = settings::readRecord(path);
     } catch (const RuntimeError& e) {
         platform::msgBox(settings::notReadMessage(path, e.description()), platform::kExclamation);
         return;
     }
-    for (size_t n = 1; n <= 8 && n <= lines.size(); ++n) settingsIn[n] = lines[n - 1];
+    for (size_t n = 1; n <= record.count; ++n) settingsIn[n] = record.lines[n];
 
     // Each line that a control refuses is named in the end; the others apply.
     std::vector<std::string> faults;
-    for (size_t n = lines.size() + 1; n <= 8; ++n) faults.push_back(settings::missingLine(static_cast<int>(n)));
+    for (size_t n = record.count + 1; n <= 8; ++n) faults.push_back(settings::missingLine(static_cast<int>(n)));
     auto apply = [&](int n, auto&& action) {
         try {
             action();
@@ -137,7 +145,9 @@ void frmSplitter::mnuLoadINI_Click() {
     platform::msgBox("Your settings have been loaded!", platform::kInformation);
 }
 
-void frmSplitter::readSettingsAtStartUp(const std::string& iniPath) {
+bool frmSplitter::settingsFileExists() const { return platform::ordinaryFileExists(settings::settingsPath()); }
+
+void frmSplitter::readSettingsAtStartUp() {
     // Every step that fails is passed over in silence and the next one runs.
     auto quietly = [](auto&& action) {
         try {
@@ -147,15 +157,15 @@ void frmSplitter::readSettingsAtStartUp(const std::string& iniPath) {
         }
     };
     bool opened = false;
-    std::vector<std::string> lines;
+    settings::Record record;
     auto readLine = [&](size_t n) {
         if (!opened) throw RuntimeError(platform::kBadFileNameOrNumber);
-        if (n > lines.size()) throw RuntimeError(platform::kInputPastEnd);
-        settingsIn[n] = lines[n - 1];
+        if (n > record.count) throw RuntimeError(platform::kInputPastEnd);
+        settingsIn[n] = record.lines[n];
     };
 
     quietly([&] {
-        lines = platform::readTextLines(iniPath);
+        record = settings::readRecord(settings::settingsPath());
         opened = true;
     });
     quietly([&] { readLine(1); });

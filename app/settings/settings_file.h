@@ -10,6 +10,15 @@ namespace settings {
 // The program's folder, a backslash unless it ends in one, "cleav.ini".
 std::string settingsPath();
 
+// The lines of a settings file as read, 1 to 8 (element 0 unused); count
+// tells how many the file held (at most 8).
+struct Record {
+    std::array<std::string, 9> lines;
+    size_t count = 0;
+};
+// Reads the file; a run-time error when it cannot be opened or read.
+Record readRecord(const std::string& path);
+
 // The eight entries (1 to 8; element 0 unused) as the file's bytes.
 std::string fileText(const std::array<std::string, 9>& entries);
 

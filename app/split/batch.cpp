@@ -3,23 +3,28 @@
 #include <string>
 
 #include "platform/files.h"
+#include "platform/guarded.h"
 #include "platform/program.h"
 #include "split/job.h"
 #include "split/names.h"
-#include "ui/frm_splitter.h"
+#include "split/run.h"
 
-std::string frmSplitter::writeBatchFile(const split::SplitJob& job, bool& namesEveryFile) {
+namespace split {
+
+using platform::step;
+
+std::string writeBatchFile(const SplitJob& job, RunView& view, bool& namesEveryFile) {
     step(630);
     step(640);
     std::string batchPath = platform::joinFolder(job.outDir, job.batchStem + ".bat");
     step(650);
     step(655);
-    lblStatus.refreshNow();
+    view.repaintStatus();
     platform::doEvents();
     step(670);
     // The command interpreter reads batch files in the OEM code page.
     std::string text;
-    namesEveryFile = split::batchFileText(job.pieceStem, job.batchStem, job.extension, job.pieceCount, text);
+    namesEveryFile = batchFileText(job.pieceStem, job.batchStem, job.extension, job.pieceCount, text);
     if (!namesEveryFile) {
         // A batch file left from an earlier split of this name would now
         // join pieces that this run has replaced.
@@ -41,3 +46,5 @@ std::string frmSplitter::writeBatchFile(const split::SplitJob& job, bool& namesE
     step(730);
     return batchPath;
 }
+
+}  // namespace split

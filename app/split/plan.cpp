@@ -3,7 +3,6 @@
 #include <climits>
 #include <cmath>
 
-#include "platform/dialogs.h"
 #include "platform/numbers.h"
 
 namespace split {
@@ -79,14 +78,14 @@ Plan refused(PlanOutcome outcome, int line, int64_t pieceSize = 0, int pieceCoun
 }
 
 // The checks every split type ends in.
-Plan finish(int64_t pieceSize, uint64_t pieceCount) {
+Plan finish(int64_t pieceSize, uint64_t pieceCount, int maxFiles) {
     int count = pieceCount > static_cast<uint64_t>(INT_MAX) ? INT_MAX : static_cast<int>(pieceCount);
-    if (pieceCount > static_cast<uint64_t>(kMaxFiles)) return refused(PlanOutcome::kTooManyFiles, 510, pieceSize, count);
+    if (pieceCount > static_cast<uint64_t>(maxFiles)) return refused(PlanOutcome::kTooManyFiles, 510, pieceSize, count);
     if (pieceCount == 1) return refused(PlanOutcome::kOneFile, 515, pieceSize, count);
     return refused(PlanOutcome::kOk, 500, pieceSize, count);
 }
 
-Plan planFixed(int splitType, uint64_t fileSize) {
+Plan planFixed(int splitType, uint64_t fileSize, int maxFiles) {
     int base = fixedBase(splitType);
     int64_t size = mediumSize(splitType);
     uint64_t medium = static_cast<uint64_t>(size != 0 ? size : mediumSize(kZip));  // unknown type: the Zip size
@@ -95,10 +94,10 @@ Plan planFixed(int splitType, uint64_t fileSize) {
     if (q.whole > 98 || (q.whole == 98 && q.fraction > 0)) return refused(PlanOutcome::kTooManySplits, base + 295);
     uint64_t count = q.whole + 1;
     if (fileSize % medium == 0) --count;
-    return finish(static_cast<int64_t>(medium), count);
+    return finish(static_cast<int64_t>(medium), count, maxFiles);
 }
 
-Plan planEqualSize(uint64_t fileSize, double typedSize) {
+Plan planEqualSize(uint64_t fileSize, double typedSize, int maxFiles) {
     if (typedSize == 0) return refused(PlanOutcome::kDivisionByZero, 390);
     if (!(typedSize >= 1)) return refused(PlanOutcome::kSizeBelowOne, 380);  // NaN too
     // Beyond the int64 range no file can be as large.
@@ -107,18 +106,18 @@ Plan planEqualSize(uint64_t fileSize, double typedSize) {
     if (typed > fileSize) return refused(PlanOutcome::kSizeLargerThanFile, 395, static_cast<int64_t>(typed));
     uint64_t count = quotient4(fileSize, typed).whole + 1;
     if (fileSize % typed == 0) --count;
-    return finish(static_cast<int64_t>(typed), count);
+    return finish(static_cast<int64_t>(typed), count, maxFiles);
 }
 
-Plan planIntoYFiles(uint64_t fileSize, double yCount) {
+Plan planIntoYFiles(uint64_t fileSize, double yCount, int maxFiles) {
     double count = platform::roundHalfAway(yCount);
     if (count == 0) return refused(PlanOutcome::kDivisionByZero, 430);
     if (!(count >= 1)) return refused(PlanOutcome::kOneFile, 515);  // negative or NaN
-    if (count > kMaxFiles) return refused(PlanOutcome::kTooManyFiles, 510, 0, count >= INT_MAX ? INT_MAX : static_cast<int>(count));
+    if (count > maxFiles) return refused(PlanOutcome::kTooManyFiles, 510, 0, count >= INT_MAX ? INT_MAX : static_cast<int>(count));
     uint64_t pieces = static_cast<uint64_t>(count);
     uint64_t pieceSize = quotient4(fileSize, pieces).whole;
     if (pieceSize * pieces != fileSize) ++pieceSize;
-    return finish(static_cast<int64_t>(pieceSize), pieces);
+    return finish(static_cast<int64_t>(pieceSize), pieces, maxFiles);
 }
 
 }  // namespace
@@ -153,33 +152,9 @@ Plan planPieces(const PlanRequest& request) {
     if (request.fileSize <= 0) return refused(PlanOutcome::kEmptyFile, 160);
     uint64_t fileSize = static_cast<uint64_t>(request.fileSize);
     switch (request.splitType) {
-    case kEqualSize: return planEqualSize(fileSize, request.typedSize);
-    case kIntoYFiles: return planIntoYFiles(fileSize, request.yCount);
-    default: return planFixed(request.splitType, fileSize);
-    }
-}
-
-std::string refusalText(PlanOutcome outcome) {
-    switch (outcome) {
-    case PlanOutcome::kEmptyFile: return "The file is empty: there is nothing to split.";
-    case PlanOutcome::kTooManySplits: return "Too many splits!  Maximum of 99.";
-    case PlanOutcome::kSizeBelowOne: return "The split size must be at least 1 byte.";
-    case PlanOutcome::kSizeLargerThanFile: return "The split size is larger than the file!";
-    case PlanOutcome::kTooManyFiles: return "Too many files to re-combine!\r\n99 files is the maximum";
-    case PlanOutcome::kOneFile: return "Cleavo will not split into 1 file.";
-    default: return "";
-    }
-}
-
-unsigned refusalIcon(PlanOutcome outcome) {
-    switch (outcome) {
-    case PlanOutcome::kTooManySplits:
-    case PlanOutcome::kTooManyFiles:
-    case PlanOutcome::kOneFile: return platform::kInformation;
-    case PlanOutcome::kSizeLargerThanFile:
-    case PlanOutcome::kSizeBelowOne:
-    case PlanOutcome::kEmptyFile: return platform::kExclamation;
-    default: return platform::kOkOnly;
+    case kEqualSize: return planEqualSize(fileSize, request.typedSize, request.maxFiles);
+    case kIntoYFiles: return planIntoYFiles(fileSize, request.yCount, request.maxFiles);
+    default: return planFixed(request.splitType, fileSize, request.maxFiles);
     }
 }
 

@@ -17,8 +17,6 @@ enum SplitType {
     kCdr700 = 7,
 };
 
-const int kMaxFiles = 99;
-
 // Fixed medium size of a split type in bytes; 0 for kEqualSize / kIntoYFiles.
 int64_t mediumSize(int splitType);
 
@@ -39,6 +37,8 @@ struct PlanRequest {
     double typedSize = 0;
     // kIntoYFiles: the chosen number of pieces, rounded to a whole number.
     double yCount = 0;
+    // The most pieces a batch file rejoins (the window's maxFiles).
+    int maxFiles = 99;
 };
 
 enum class PlanOutcome {
@@ -67,11 +67,6 @@ struct Plan {
 // short of a whole number of pieces (and "into Y" with more pieces than the
 // size needs) plans pieces that stay empty.
 Plan planPieces(const PlanRequest& request);
-
-// The message a refusal shows, and its icon (platform message-box style);
-// empty text for kOk and kDivisionByZero.
-std::string refusalText(PlanOutcome outcome);
-unsigned refusalIcon(PlanOutcome outcome);
 
 // "The drive is not big enough!" report for the whole file (before the split)
 // and for one piece (a paused split), exact to the character.

@@ -12,6 +12,7 @@
 #include "split/library.h"
 #include "split/names.h"
 #include "split/plan.h"
+#include "split/refusals.h"
 #include "ui/frm_splitter.h"
 
 using platform::RuntimeError;
@@ -188,6 +189,7 @@ bool frmSplitter::planSplit(split::SplitJob& job) {
     split::PlanRequest request;
     request.splitType = firstChosen(optSplitTypeButton, 8);
     request.fileSize = job.fileSize;
+    request.maxFiles = maxFiles;
     if (request.splitType == split::kEqualSize) {
         step(370);
         double size = platform::roundHalfAway(platform::numberOf(typed));

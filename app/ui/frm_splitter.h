@@ -58,6 +58,8 @@ public:
     short pauseFlag = 0;
     bool deletePartialFlag = false;
     short maxFiles = 0;
+    // The most pieces one batch file rejoins: two decimal digits of piece number.
+    static const short kMaxFiles = 99;
     short unitIndex = 0;
     short savedFileIndex = 0;
     bool driveFocusDone = false;
@@ -129,10 +131,11 @@ private:
     // Back to choosing a file: the Split button's first caption, the file
     // list shown again, then the start-up reset.
     void backToFileChoice();
-    std::string writeBatchFile(const split::SplitJob& job, bool& namesEveryFile);
 
-    // Reads the settings file at start-up (settings/); passes over failures.
-    void readSettingsAtStartUp(const std::string& iniPath);
+    // The settings file at start-up (settings/): whether there is one, and
+    // its reader, which passes over failures.
+    bool settingsFileExists() const;
+    void readSettingsAtStartUp();
 
     void unhandledFailure(const std::string& what) override;
     void initialState() override;

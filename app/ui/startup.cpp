@@ -1,20 +1,15 @@
 // Start-up, which is also the window's reset after a split or a failure.
 #include <string>
 
-#include "platform/files.h"
-#include "platform/program.h"
-#include "settings/settings_file.h"
-#include "split/plan.h"
 #include "ui/frm_splitter.h"
 
 void frmSplitter::Form_Load() {
-    std::string iniPath;
     bool readSettings = false;
     guarded("Form_Load", AfterReport::EndProgram, [&] {
         step(10);
         pauseFlag = 0;
         step(50);
-        maxFiles = split::kMaxFiles;
+        maxFiles = kMaxFiles;
         step(60);
         const int bound = maxFiles;
         step(70);
@@ -44,9 +39,8 @@ void frmSplitter::Form_Load() {
         step(340);
         unitIndex = 1;
         step(132);
-        iniPath = settings::settingsPath();
-        readSettings = platform::ordinaryFileExists(iniPath);
+        readSettings = settingsFileExists();
     });
     // From here on failures are passed over in silence.
-    if (readSettings) readSettingsAtStartUp(iniPath);
+    if (readSettings) readSettingsAtStartUp();
 }

@@ -2,6 +2,7 @@
 
 #include "platform/dialogs.h"
 #include "split/plan.h"
+#include "split/refusals.h"
 
 using namespace split;
 

@@ -1,0 +1,47 @@
+// The run of a planned split: one library call per piece, the status line
+// after each, the pause between pieces, then the recombination batch file.
+#pragma once
+#include <string>
+
+namespace split {
+
+struct SplitJob;
+
+// What the run shows and reads on the window: the status line, the Pause
+// box, the Split button and the hourglass.
+class RunView {
+public:
+    virtual ~RunView() = default;
+    virtual void setStatus(const std::string& text) = 0;
+    // Repaints the status line at once, before the next piece blocks the window.
+    virtual void repaintStatus() = 0;
+    // The Pause box, read afresh after every piece.
+    virtual bool pauseWanted() const = 0;
+    virtual void enableSplitButton() = 0;
+    virtual void showHourglass(bool on) = 0;
+};
+
+// How a run ended short of its success message.
+enum class RunEnd {
+    kPiecesWritten,   // every piece is written and the batch file with them
+    kRefused,         // a paused run whose piece is larger than the free space
+    kPieceFailed,     // the library could not write a piece and has said so
+    kInputChanged,    // the input changed under the run: no batch file
+};
+
+struct RunResult {
+    RunEnd end = RunEnd::kRefused;
+    std::string batchPath;        // kPiecesWritten: the batch file
+    bool batchWritten = false;    // false when a name has no form the interpreter reads
+};
+
+// Writes the pieces and the batch file; run-time errors (a piece that cannot
+// be marked normal, a batch file that cannot be written) go to the caller.
+// The hourglass is off again unless the pieces and batch file are all written.
+RunResult runPieces(const SplitJob& job, RunView& view);
+
+// The batch file of the job's pieces in their folder; its path. namesEveryFile
+// is false, and no file is left, when a name has no OEM form.
+std::string writeBatchFile(const SplitJob& job, RunView& view, bool& namesEveryFile);
+
+}  // namespace split
