@@ -2,6 +2,13 @@
 // Both functions use the stdcall convention and are exported undecorated.
 #pragma once
 
+// Signatures for binding the functions by name with GetProcAddress.
+typedef unsigned char(__stdcall* SplitFn)(const char*, const char*, double, double, int, int);
+typedef unsigned char(__stdcall* BigFileSizeFn)(const char*, char*);
+
+// A caller that binds the functions by name defines CLEAVO_BIND_BY_NAME and
+// gets the signatures alone, without prototypes to link against.
+#ifndef CLEAVO_BIND_BY_NAME
 #ifdef __cplusplus
 extern "C" {
 #endif
@@ -21,7 +28,4 @@ unsigned char __stdcall BigFileSize(const char* inPath, char* sizeText);
 #ifdef __cplusplus
 }
 #endif
-
-// Signatures for binding the functions by name with GetProcAddress.
-typedef unsigned char(__stdcall* SplitFn)(const char*, const char*, double, double, int, int);
-typedef unsigned char(__stdcall* BigFileSizeFn)(const char*, char*);
+#endif  // CLEAVO_BIND_BY_NAME

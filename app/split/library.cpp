@@ -4,16 +4,15 @@
 
 #include <vector>
 
+// The program binds the library by name: signatures only.
+#define CLEAVO_BIND_BY_NAME
+#include "cleavo.h"
 #include "platform/files.h"
 #include "platform/late_bound.h"
 
 namespace split {
 
 namespace {
-// The library's two functions (stdcall, bound by name).
-typedef unsigned char(__stdcall* SplitFn)(const char*, const char*, double, double, int, int);
-typedef unsigned char(__stdcall* BigFileSizeFn)(const char*, char*);
-
 platform::LateBound splitEntry("cleavo.dll", "split");
 platform::LateBound bigFileSizeEntry("cleavo.dll", "BigFileSize");
 
