@@ -155,9 +155,7 @@ TEST(ChosenInput, GoneBeforeTheSplitIsARefusalAndAnotherFileSplits) {
     EXPECT_TRUE(win.boxes.shown.empty()) << win.boxes.shown[0].text;
     EXPECT_EQ(programEnds(), 0);
     EXPECT_TRUE(filesIn(out.path()).empty());
-    EXPECT_EQ(w.cmdSPlit.caption(), "&Split this file");
-    EXPECT_TRUE(w.cmdSPlit.enabled());
-    EXPECT_TRUE(w.fiInFile.visible());
+    EXPECT_TRUE(choosingAFile(w));
 
     win.chooseFile(in.path(), "other.dat");
     chooseIntoYFiles(w, "2");

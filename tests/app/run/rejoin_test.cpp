@@ -70,9 +70,7 @@ TEST(Rejoin, TwoFloppyPiecesThenTheWindowIsReadyForTheNextFile) {
 
     // Back in the file-choice phase, the file list showing the output folder
     // again with its first entry chosen.
-    EXPECT_EQ(w.cmdSPlit.caption(), "&Split this file");
-    EXPECT_TRUE(w.cmdSPlit.enabled());
-    EXPECT_TRUE(w.fiInFile.visible());
+    EXPECT_TRUE(choosingAFile(w));
     EXPECT_TRUE(w.mnuCreate(1).enabled());
     ASSERT_EQ(w.fiInFile.count(), 3);
     EXPECT_EQ(w.fiInFile.listIndex(), 0);

@@ -12,11 +12,6 @@
 
 namespace testing_support {
 
-const unsigned kIconMask = 0xF0;
-const unsigned kCriticalIcon = 0x10;
-const unsigned kExclamationIcon = 0x30;
-const unsigned kInformationIcon = 0x40;
-
 // The names of the ordinary files in a folder, sorted.
 inline std::vector<std::string> filesIn(const std::string& folder) {
     std::vector<std::string> names;

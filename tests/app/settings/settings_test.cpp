@@ -20,7 +20,17 @@ struct SettingsFile {
 }  // namespace
 
 TEST(Settings, LivesBesideTheProgram) {
-    EXPECT_EQ(settings::settingsPath(), platform::programFolder() + "\\cleav.ini");
+    // Beside the program whatever the working folder: the test program here.
+    char exe[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, exe, MAX_PATH);
+    std::string besideExe = exe;
+    besideExe = besideExe.substr(0, besideExe.rfind('\\') + 1) + "cleav.ini";
+    SettingsFile ini;
+    TempDir dir;
+    SplitterWindow win(dir.path());
+    win.w().mnuSaveINI_Click();
+    EXPECT_TRUE(fileExists(besideExe));
+    EXPECT_FALSE(fileExists(dir / "cleav.ini"));
 }
 
 TEST(Settings, SaveInEachPhase) {
@@ -36,7 +46,7 @@ TEST(Settings, SaveInEachPhase) {
     EXPECT_EQ(readFile(ini.path), drive + "\r\n" + dir.path() + "\r\nmovie.avi\r\n\r\n\r\n3\r\n1\r\n0\r\n");
     ASSERT_EQ(win.boxes.shown.size(), 1u);
     EXPECT_EQ(win.boxes.shown[0].text, "Your settings have been saved!");
-    EXPECT_EQ(win.boxes.shown[0].style & 0xF0u, 0x40u);
+    EXPECT_EQ(win.boxes.shown[0].style & kIconMask, kInformationIcon);
 
     // In the output-choice phase lines 4 and 5 take the lists; 1 to 3 stay as
     // the move to that phase recorded them.
@@ -149,7 +159,7 @@ TEST(Settings, LoadNamesEachLineItCannotApplyAndSaveSaysWhenItCannotWrite) {
                          "  line 1 \"q: [NOWHERE]\": Device unavailable\r\n"
                          "  line 6 \"abc?\": Type mismatch\r\n"
                          "The other settings were loaded. Choose Save Settings to write the file anew.");
-    EXPECT_EQ(load.style & 0xF0u, 0x30u);
+    EXPECT_EQ(load.style & kIconMask, kExclamationIcon);
     // What could be applied was, and the window goes on as before.
     EXPECT_EQ(w.CleavDrive.drive(), drive);
     EXPECT_EQ(w.fiInFile.path(), dir.path());
@@ -165,5 +175,5 @@ TEST(Settings, LoadNamesEachLineItCannotApplyAndSaveSaysWhenItCannotWrite) {
     EXPECT_EQ(win.boxes.shown[1].text, "Your settings could not be saved to " + ini.path +
                                            ": Permission denied.\r\nThe settings file was not changed; choose Save "
                                            "Settings again once the folder can be written.");
-    EXPECT_EQ(win.boxes.shown[1].style & 0xF0u, 0x10u);
+    EXPECT_EQ(win.boxes.shown[1].style & kIconMask, kCriticalIcon);
 }

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "platform/dialogs.h"
 #include "support/library_dialogs.h"
 #include "ui/frm_splitter.h"
@@ -83,6 +85,22 @@ private:
     static LRESULT CALLBACK proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
     HWND hwnd_;
 };
+
+// The icon part of a message box's style, and the icons the program uses.
+const unsigned kIconMask = 0xF0;
+const unsigned kCriticalIcon = 0x10;
+const unsigned kExclamationIcon = 0x30;
+const unsigned kInformationIcon = 0x40;
+
+// The window is back at choosing a file: the Split button's first caption,
+// the button enabled and the file list shown.
+inline ::testing::AssertionResult choosingAFile(frmSplitter& w) {
+    if (w.cmdSPlit.caption() != "&Split this file")
+        return ::testing::AssertionFailure() << "the Split button reads " << w.cmdSPlit.caption();
+    if (!w.cmdSPlit.enabled()) return ::testing::AssertionFailure() << "the Split button is disabled";
+    if (!w.fiInFile.visible()) return ::testing::AssertionFailure() << "the file list is hidden";
+    return ::testing::AssertionSuccess();
+}
 
 // Chooses "Split into &Y files" with the given piece count.
 inline void chooseIntoYFiles(frmSplitter& w, const std::string& count) {

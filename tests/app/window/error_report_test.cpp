@@ -21,7 +21,7 @@ TEST(ErrorReport, FileRemovedAfterTheListWasRead) {
     ASSERT_EQ(win.boxes.shown.size(), 1u);
     EXPECT_EQ(win.boxes.shown[0].text, expectedReport(53, "File not found", 75, "fiInFile_Click"));
     EXPECT_EQ(win.boxes.shown[0].title, "Cleavo File Splitter");
-    EXPECT_EQ(win.boxes.shown[0].style & 0xF0u, 0x10u);
+    EXPECT_EQ(win.boxes.shown[0].style & kIconMask, kCriticalIcon);
     // The steps before the failure stay done; then the reset chose the first file.
     EXPECT_EQ(w.cboEqualNumber.text(), "2");
     EXPECT_EQ(w.fiInFile.listIndex(), 0);

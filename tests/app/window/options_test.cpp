@@ -91,7 +91,7 @@ TEST(AdvancedOptions, DeletePartialAndTheAnnouncedResume) {
     w.mnuAdvanced(2).setValue(1);
     ASSERT_EQ(win.boxes.shown.size(), 1u);
     EXPECT_EQ(win.boxes.shown[0].text, notice);
-    EXPECT_EQ(win.boxes.shown[0].style & 0xF0u, 0x40u);
+    EXPECT_EQ(win.boxes.shown[0].style & kIconMask, kInformationIcon);
     EXPECT_EQ(box2WhileShown, 1);
     EXPECT_EQ(w.mnuAdvanced(2).value(), 0);
     EXPECT_EQ(w.mnuAdvanced(1).value(), 0);
