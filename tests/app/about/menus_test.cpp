@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <atomic>
+#include <thread>
 #include <vector>
 
 #include "about/frm_about.h"
@@ -12,6 +14,49 @@
 #include "support/temp_dir.h"
 
 using namespace testing_support;
+
+namespace {
+// A user at the keyboard: once a window of this program titled `title` is up,
+// types the keys (letters as characters, VK_ codes as keys) into whatever has
+// the keyboard focus, as the system delivers typing.
+class Typist {
+public:
+    Typist(const std::string& title, std::vector<WORD> keys)
+        : thread_([this, title, keys] { run(title, keys); }) {}
+    ~Typist() { thread_.join(); }
+    bool typed() const { return typed_; }
+
+private:
+    static void press(WORD key) {
+        INPUT in[2] = {};
+        in[0].type = in[1].type = INPUT_KEYBOARD;
+        if (key >= 'a' && key <= 'z') {
+            in[0].ki.wScan = in[1].ki.wScan = key;
+            in[0].ki.dwFlags = KEYEVENTF_UNICODE;
+            in[1].ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
+        } else {
+            in[0].ki.wVk = in[1].ki.wVk = key;
+            in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        }
+        SendInput(2, in, sizeof(INPUT));
+        Sleep(30);
+    }
+    void run(const std::string& title, const std::vector<WORD>& keys) {
+        HWND box = nullptr;
+        for (int i = 0; i < 500 && !(box && IsWindowVisible(box)); ++i) {
+            Sleep(10);
+            box = FindWindowA("#32770", title.c_str());
+        }
+        if (!box) return;
+        SetForegroundWindow(box);
+        Sleep(100);
+        for (WORD k : keys) press(k);
+        typed_ = true;
+    }
+    std::atomic<bool> typed_{false};
+    std::thread thread_;
+};
+}  // namespace
 
 TEST(NewFolder, CreatesInsideTheListedFolderOnly) {
     TempDir dir;
@@ -153,6 +198,38 @@ TEST(InputBox, TheRealBoxAnswersWithItsTextOrNothing) {
     EXPECT_EQ(answerer.seen()[0].caption, "Create new folder");
     EXPECT_EQ(answerer.seen()[0].text, "Enter name for the new folder");
     EXPECT_EQ(answerer.seen()[0].buttons, (std::vector<std::string>{"OK", "Cancel"}));
+}
+
+TEST(InputBox, TypingReplacesTheAnswerEnterConfirmsEscapeCancels) {
+    // The answer field has the focus with "New Folder" selected.
+    {
+        Typist user("Create new folder", {'a', 'b', 'c', VK_RETURN});
+        EXPECT_EQ(platform::inputBox("Enter name for the new folder", "Create new folder", "New Folder"), "abc");
+    }
+    {
+        Typist user("Create new folder", {VK_RETURN});
+        EXPECT_EQ(platform::inputBox("Enter name for the new folder", "Create new folder", "New Folder"),
+                  "New Folder");
+    }
+    {
+        Typist user("Create new folder", {'x', 'y', VK_ESCAPE});
+        EXPECT_EQ(platform::inputBox("Enter name for the new folder", "Create new folder", "New Folder"), "");
+    }
+}
+
+TEST(NewFolder, TheNameTheUserTypesIsTheNewFolder) {
+    TempDir dir;
+    SplitterWindow win(dir.path());
+    platform::setDialogSeam(nullptr);  // the real input box, answered at the keyboard
+    win.libraryBoxes.leaveToTheUser("Create new folder");
+    {
+        Typist user("Create new folder", {'a', 'b', 'c', VK_RETURN});
+        win->mnuCreate_Click(1);
+    }
+    platform::setDialogSeam(&win.boxes);
+    EXPECT_TRUE(platform::folderExists(dir / "abc"));
+    EXPECT_FALSE(platform::folderExists(dir / "New Folder"));
+    EXPECT_TRUE(win.boxes.shown.empty());
 }
 
 namespace {
