@@ -10,6 +10,7 @@
 #include "app/support/splitter_window.h"
 #include "platform/dialogs.h"
 #include "platform/modal_dialog.h"
+#include "platform/program.h"
 #include "platform/runtime_error.h"
 #include "support/temp_dir.h"
 
@@ -112,6 +113,65 @@ TEST(HelpContents, WithoutAHelpFileSaysSo) {
     ASSERT_EQ(win.boxes.shown.size(), 1u);
     EXPECT_EQ(win.boxes.shown[0].text, "An updated help file will be available soon!");
     EXPECT_EQ(win.boxes.shown[0].style & 0xF0u, 0x40u);
+}
+
+namespace {
+struct ViewerBox {
+    HWND hwnd = nullptr;
+    std::string text;
+};
+
+BOOL CALLBACK helpFileText(HWND child, LPARAM text) {
+    char buf[512] = {};
+    GetWindowTextA(child, buf, sizeof buf);
+    if (std::string(buf).find("cleavo.hlp") != std::string::npos) *reinterpret_cast<std::string*>(text) = buf;
+    return TRUE;
+}
+
+// A message box of another process (the help viewer) that names cleavo.hlp.
+BOOL CALLBACK findViewerBox(HWND w, LPARAM lp) {
+    auto* found = reinterpret_cast<ViewerBox*>(lp);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    char cls[64] = {};
+    GetClassNameA(w, cls, sizeof cls);
+    if (pid == GetCurrentProcessId() || std::string(cls) != "#32770" || !IsWindowVisible(w)) return TRUE;
+    std::string text;
+    EnumChildWindows(w, helpFileText, reinterpret_cast<LPARAM>(&text));
+    if (text.empty()) return TRUE;
+    found->hwnd = w;
+    found->text = text;
+    return FALSE;
+}
+
+// A placeholder "cleavo.hlp" beside the program for the length of a test.
+struct HelpFileBesideTheProgram {
+    std::string path = platform::programFolder() + "\\cleavo.hlp";
+    HelpFileBesideTheProgram() { writeFile(path, "not a real help file"); }
+    ~HelpFileBesideTheProgram() { DeleteFileA(path.c_str()); }
+};
+}  // namespace
+
+TEST(HelpContents, TheViewerFindsTheFileBesideTheProgramFromAnyFolder) {
+    // Started in another folder, the program hands the viewer the bare name
+    // "cleavo.hlp"; the real viewer must find the file beside the program.
+    // The placeholder is no real help file, so the viewer says it cannot read
+    // it; had it not found it, it would ask the user to look for it.
+    HelpFileBesideTheProgram help;
+    TempDir elsewhere;
+    SplitterWindow win(elsewhere.path());
+    win->mnuContents_Click();
+    EXPECT_TRUE(win.boxes.shown.empty());
+    ViewerBox box;
+    for (int i = 0; i < 300 && !box.hwnd; ++i) {
+        Sleep(50);
+        EnumWindows(findViewerBox, reinterpret_cast<LPARAM>(&box));
+    }
+    ASSERT_NE(box.hwnd, nullptr) << "the help viewer showed nothing about cleavo.hlp";
+    PostMessageA(box.hwnd, WM_COMMAND, IDOK, 0);  // the viewer ends with its box
+    EXPECT_EQ(box.text, "Error while reading the help file `cleavo.hlp'");
+    // The window stays usable meanwhile.
+    EXPECT_TRUE(IsWindowEnabled(win->hwnd()));
 }
 
 TEST(About, TheBoxShowsTitleVersionAndButtons) {
