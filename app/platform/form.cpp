@@ -341,7 +341,11 @@ bool Form::moveInOptionGroup(HWND focus, int step) {
         std::vector<OptionButton*> bs(g->buttons());
         auto at = std::find_if(bs.begin(), bs.end(), [&](OptionButton* b) { return b->hwnd_ == focus; });
         if (at == bs.end()) continue;
-        std::stable_sort(bs.begin(), bs.end(), [](OptionButton* a, OptionButton* b) { return a->tabIndex_ < b->tabIndex_; });
+        // Screen order: by rows from the top, each row from the left.
+        std::stable_sort(bs.begin(), bs.end(), [](OptionButton* a, OptionButton* b) {
+            Twips ta = a->absolute(), tb = b->absolute();
+            return ta.top != tb.top ? ta.top < tb.top : ta.left < tb.left;
+        });
         at = std::find_if(bs.begin(), bs.end(), [&](OptionButton* b) { return b->hwnd_ == focus; });
         size_t n = bs.size();
         size_t i = static_cast<size_t>(at - bs.begin());
