@@ -406,19 +406,13 @@ int Form::run() {
 void Form::unhandledFailure(const std::string& what) { msgBox(what, kCritical); }
 
 LRESULT CALLBACK Form::frameProc(HWND w, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR brush) {
+    // The paint's own device context, clipped to what needs painting: the
+    // group box then draws its border and caption over the same part only.
     if (msg == WM_ERASEBKGND) {
         RECT r;
         GetClientRect(w, &r);
         FillRect(reinterpret_cast<HDC>(wParam), &r, reinterpret_cast<HBRUSH>(brush));
         return 1;
-    }
-    if (msg == WM_PAINT && (GetWindowLongA(w, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX) {
-        // Erase first, then let the group box draw its border and caption.
-        RECT r;
-        GetClientRect(w, &r);
-        HDC dc = GetDC(w);
-        FillRect(dc, &r, reinterpret_cast<HBRUSH>(brush));
-        ReleaseDC(w, dc);
     }
     return DefSubclassProc(w, msg, wParam, lParam);
 }
