@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "platform/dialogs.h"
+#include "platform/disabled_caption.h"
 #include "platform/program.h"
 #include "platform/runtime_error.h"
 
@@ -18,6 +19,10 @@ namespace {
 const char* const kFormClass = "CleavoForm";
 const int kFirstControlId = 1000;
 const UINT kFirstMenuId = 100;
+
+bool isChildOf(HWND parent, HWND w) { return w == parent || IsChild(parent, w); }
+
+}  // namespace
 
 UINT windowDpi(HWND w) {
     typedef UINT(WINAPI * GetDpiForWindowFn)(HWND);
@@ -32,10 +37,6 @@ UINT windowDpi(HWND w) {
     ReleaseDC(nullptr, dc);
     return d > 0 ? static_cast<UINT>(d) : 96;
 }
-
-bool isChildOf(HWND parent, HWND w) { return w == parent || IsChild(parent, w); }
-
-}  // namespace
 
 Form::Form(FormStyle style) : style_(std::move(style)) {}
 
@@ -189,7 +190,10 @@ void Form::create(HINSTANCE instance, int show) {
     // that they take the form's colours (a themed disabled caption is next to
     // invisible on grey).
     for (Control* c : controls_)
-        if (dynamic_cast<CheckBox*>(c) || dynamic_cast<OptionButton*>(c)) SetWindowTheme(c->hwnd_, L"", L"");
+        if (dynamic_cast<CheckBox*>(c) || dynamic_cast<OptionButton*>(c)) {
+            SetWindowTheme(c->hwnd_, L"", L"");
+            drawDisabledCaptionsReadably(c->hwnd_, c->back_);
+        }
     for (Control* c : controls_)
         if (dynamic_cast<Frame*>(c))
             SetWindowSubclass(c->hwnd_, &Form::frameProc, 0, reinterpret_cast<DWORD_PTR>(brushFor(c->back_)));
@@ -242,31 +246,58 @@ HFONT Form::fontFor(const FontSpec& wanted) {
     return f;
 }
 
-// Check boxes and option buttons keep their designed width; where the system's
-// stand-in for the designed font runs wider, the caption gets a slightly
-// smaller size rather than losing its last letters.
-HFONT Form::fittingFont(const Control& c, int widthPixels) {
-    HFONT font = fontFor(c.font_);
-    DWORD kind = c.style_ & BS_TYPEMASK;
-    bool boxed = c.className_ == std::string("BUTTON") &&
-                 (kind == BS_AUTOCHECKBOX || kind == BS_CHECKBOX || kind == BS_AUTORADIOBUTTON || kind == BS_RADIOBUTTON);
-    if (!boxed) return font;
-    std::string text;
-    for (char ch : c.initialText_)
-        if (ch != '&') text += ch;
-    int room = widthPixels - GetSystemMetrics(SM_CXMENUCHECK) - toPixels(90);
+// The one font of every control without a font of its own: "MS Shell Dlg"
+// at 8 points for the window's DPI, as dialogs use. Check boxes and option
+// buttons keep their designed width; where a stand-in for that face runs too
+// wide for a caption, the whole window's font is made smaller, a pixel at a
+// time, so that every caption fits and all show alike.
+HFONT Form::windowFont() {
+    std::string key = "window/" + std::to_string(dpi_);
+    auto it = fonts_.find(key);
+    if (it != fonts_.end()) return it->second;
+
+    struct Caption {
+        std::string text;
+        int room;
+    };
+    std::vector<Caption> captions;
+    for (Control* c : controls_) {
+        DWORD kind = c->style_ & BS_TYPEMASK;
+        bool boxed = c->className_ == std::string("BUTTON") && (kind == BS_AUTOCHECKBOX || kind == BS_CHECKBOX ||
+                                                               kind == BS_AUTORADIOBUTTON || kind == BS_RADIOBUTTON);
+        if (!boxed || !c->font_.face.empty()) continue;
+        Caption k;
+        for (char ch : c->initialText_)
+            if (ch != '&') k.text += ch;
+        k.room = toPixels(c->place_.width) - MulDiv(13, static_cast<int>(dpi_), 96) - toPixels(90);
+        captions.push_back(k);
+    }
+
+    LOGFONTA lf = {};
+    lf.lfHeight = -MulDiv(8, static_cast<int>(dpi_), 72);
+    lf.lfWeight = FW_NORMAL;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    lf.lfQuality = DEFAULT_QUALITY;
+    lstrcpynA(lf.lfFaceName, "MS Shell Dlg", LF_FACESIZE);
+    const LONG smallest = -MulDiv(6, static_cast<int>(dpi_), 72);
     HDC dc = GetDC(hwnd_);
-    FontSpec wanted = c.font_;
+    HFONT font = nullptr;
     for (;;) {
+        font = CreateFontIndirectA(&lf);
         HGDIOBJ old = SelectObject(dc, font);
-        SIZE size = {};
-        GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+        bool fits = true;
+        for (const Caption& k : captions) {
+            SIZE size = {};
+            GetTextExtentPoint32A(dc, k.text.c_str(), static_cast<int>(k.text.size()), &size);
+            fits = fits && size.cx <= k.room;
+        }
         SelectObject(dc, old);
-        if (size.cx <= room || wanted.points <= 6.5) break;
-        wanted.points -= 0.5;
-        font = fontFor(wanted);
+        if (fits || lf.lfHeight >= smallest) break;
+        DeleteObject(font);
+        ++lf.lfHeight;  // a pixel smaller
     }
     ReleaseDC(hwnd_, dc);
+    fonts_[key] = font;
     return font;
 }
 
@@ -301,7 +332,8 @@ void Form::layout() {
         if (c->className_ == std::string("COMBOBOX")) height = toPixels(t.height) * 8;
         SetWindowPos(c->hwnd_, nullptr, toPixels(t.left), toPixels(t.top), toPixels(t.width), height,
                      SWP_NOZORDER | SWP_NOACTIVATE);
-        SendMessageA(c->hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(fittingFont(*c, toPixels(t.width))), TRUE);
+        HFONT font = c->font_.face.empty() ? windowFont() : fontFor(c->font_);
+        SendMessageA(c->hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
         if (c->className_ == std::string("COMBOBOX"))
             SendMessageA(c->hwnd_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), toPixels(t.height) - 6);
     }

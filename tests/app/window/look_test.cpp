@@ -90,3 +90,86 @@ TEST(Look, TheSplitTypeFrameKeepsItsBorderAndCaption) {
     win.settle();
     EXPECT_TRUE(pictureOf(w.Frame1.hwnd()) == before) << "the frame lost part of its border or caption";
 }
+
+namespace {
+LOGFONTA fontOf(HWND control) {
+    LOGFONTA lf = {};
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), sizeof lf, &lf);
+    return lf;
+}
+
+std::string withoutAccessMarks(const std::string& caption) {
+    std::string s;
+    for (char c : caption)
+        if (c != '&') s += c;
+    return s;
+}
+
+// Pixels of a picture, right of column `from`, darker than the light grey
+// of a faint caption: the strokes of a readable text.
+int darkPixels(const Picture& p, int from) {
+    int n = 0;
+    for (int y = 0; y < p.height; ++y)
+        for (int x = from; x < p.width; ++x) {
+            uint32_t c = p.at(x, y);
+            n += ((c >> 16) & 0xFF) < 0x98 && ((c >> 8) & 0xFF) < 0x98 && (c & 0xFF) < 0x98;
+        }
+    return n;
+}
+}  // namespace
+
+TEST(Look, EveryCaptionInTheWindowsOneFontAndItFits) {
+    TempDir dir;
+    SplitterWindow win(dir.path());
+    frmSplitter& w = win.w();
+    const int dpi = static_cast<int>(w.dpi());
+    std::vector<platform::Control*> boxes = {&w.mnuAdvanced(1), &w.mnuAdvanced(2), &w.chkPause, &w.chkPGP};
+    for (auto& b : w.optSplitTypeButton) boxes.push_back(&b);
+    for (auto& b : w.optBytesButton) boxes.push_back(&b);
+    std::vector<platform::Control*> others = {&w.CleavDrive, &w.cleavDir, &w.fiInFile,   &w.cmdSPlit, &w.Frame1,
+                                              &w.lblStatus,  &w.mnuOptions, &w.cmdExit, &w.txtByteSize,
+                                              &w.cboEqualNumber};
+    const LOGFONTA one = fontOf(w.chkPause.hwnd());
+    // Not shrunk past legibility.
+    EXPECT_GE(-one.lfHeight, MulDiv(6, dpi, 72));
+    for (platform::Control* c : boxes) {
+        SCOPED_TRACE(c->caption());
+        LOGFONTA lf = fontOf(c->hwnd());
+        EXPECT_EQ(std::string(lf.lfFaceName), one.lfFaceName);
+        EXPECT_EQ(lf.lfHeight, one.lfHeight);
+        EXPECT_EQ(lf.lfWidth, one.lfWidth);
+        // The caption fits beside the box as the system draws it: a box of
+        // 13 pixels at 96 DPI, then half a digit's width before the text.
+        HDC dc = GetDC(c->hwnd());
+        HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(c->hwnd(), WM_GETFONT, 0, 0)));
+        std::string text = withoutAccessMarks(c->caption());
+        SIZE size = {};
+        GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+        INT digit = 0;
+        GetCharWidth32A(dc, '0', '0', &digit);
+        SelectObject(dc, old);
+        ReleaseDC(c->hwnd(), dc);
+        RECT r;
+        GetClientRect(c->hwnd(), &r);
+        EXPECT_LE(12 * dpi / 96 + 1 + digit / 2 + size.cx, r.right) << "the caption is cut";
+    }
+    for (platform::Control* c : others) {
+        LOGFONTA lf = fontOf(c->hwnd());
+        EXPECT_EQ(std::string(lf.lfFaceName), one.lfFaceName) << c->caption();
+        EXPECT_EQ(lf.lfHeight, one.lfHeight) << c->caption();
+    }
+}
+
+TEST(Look, ADisabledCaptionCanBeRead) {
+    TempDir dir;
+    SplitterWindow win(dir.path());
+    frmSplitter& w = win.w();
+    UpdateWindow(w.hwnd());
+    win.settle();
+    ASSERT_FALSE(w.chkPGP.enabled());
+    // Right of the box, "Add PGP protection" shows in strokes darker than a
+    // faint grey on the grey form.
+    const int textFrom = MulDiv(16, static_cast<int>(w.dpi()), 96);
+    EXPECT_GT(darkPixels(pictureOf(w.chkPGP.hwnd()), textFrom), 40);
+    EXPECT_GT(darkPixels(pictureOf(w.chkPause.hwnd()), textFrom), 40);  // as the enabled ones do
+}
