@@ -187,8 +187,8 @@ void Form::create(HINSTANCE instance, int show) {
     // A group box paints only its border and caption; under the window's
     // clipping of its children nothing else would paint the inside.
     // Check boxes and option buttons on a coloured form draw classically, so
-    // that they take the form's colours (a themed disabled caption is next to
-    // invisible on grey).
+    // that they take the form's colours; disabled, they draw a caption that
+    // still reads on that colour.
     for (Control* c : controls_)
         if (dynamic_cast<CheckBox*>(c) || dynamic_cast<OptionButton*>(c)) {
             SetWindowTheme(c->hwnd_, L"", L"");
@@ -277,7 +277,6 @@ HFONT Form::windowFont() {
     lf.lfHeight = -MulDiv(8, static_cast<int>(dpi_), 72);
     lf.lfWeight = FW_NORMAL;
     lf.lfCharSet = DEFAULT_CHARSET;
-    lf.lfQuality = DEFAULT_QUALITY;
     lstrcpynA(lf.lfFaceName, "MS Shell Dlg", LF_FACESIZE);
     const LONG smallest = -MulDiv(6, static_cast<int>(dpi_), 72);
     HDC dc = GetDC(hwnd_);
