@@ -44,7 +44,7 @@ void frmAbout::onInit() {
                              std::to_string(CLEAVO_VERSION_MINOR) + "." + std::to_string(CLEAVO_VERSION_REVISION))
                                 .c_str());
     SetWindowTextA(title, CLEAVO_TITLE);
-    SetFocus(GetDlgItem(hwnd(), kOk));
+    giveFocus(GetDlgItem(hwnd(), kOk));
 }
 
 bool frmAbout::onCommand(int id, int code) {

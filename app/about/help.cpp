@@ -7,11 +7,14 @@
 void frmSplitter::mnuContents_Click() {
     guarded("mnuContents_Click", AfterReport::Restart, [&] {
         step(10);
-        std::string helpFile = platform::joinFolder(platform::programFolder(), "cleavo.hlp");
+        const std::string folder = platform::programFolder();
+        std::string helpFile = platform::joinFolder(folder, "cleavo.hlp");
         step(20);
         if (platform::ordinaryFileExists(helpFile)) {
             step(30);
-            platform::startProgram("winhelp cleavo.hlp", SW_SHOWMINIMIZED);
+            // The command line names the file without its folder; the viewer
+            // finds it by working in the program's folder.
+            platform::startProgram("winhelp cleavo.hlp", SW_SHOWMINIMIZED, folder);
         } else {
             step(40);
             platform::msgBox("An updated help file will be available soon!", platform::kInformation);

@@ -22,9 +22,11 @@ struct Twips {
     int left, top, width, height;
 };
 
+// A font of a control's own; without a face the control takes the window's
+// one font.
 struct FontSpec {
-    std::string face = "MS Sans Serif";
-    double points = 8.25;
+    std::string face;
+    double points = 0;
 };
 
 const COLORREF kNoColour = 0xFFFFFFFF;

@@ -26,7 +26,8 @@ private:
         addControl("BUTTON", "Cancel", BS_PUSHBUTTON | WS_TABSTOP, IDCANCEL, Twips{4800, 570, 1215, 375});
         HWND edit = addControl("EDIT", answer_, ES_AUTOHSCROLL | WS_TABSTOP, kEdit, Twips{120, 1620, 5895, 315},
                                WS_EX_CLIENTEDGE);
-        SetFocus(edit);
+        // Typing replaces the proposed answer; Enter confirms it.
+        giveFocus(edit);
         SendMessageA(edit, EM_SETSEL, 0, -1);
     }
     bool onCommand(int id, int) override {

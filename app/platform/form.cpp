@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "platform/dialogs.h"
+#include "platform/disabled_caption.h"
 #include "platform/program.h"
 #include "platform/runtime_error.h"
 
@@ -18,6 +19,10 @@ namespace {
 const char* const kFormClass = "CleavoForm";
 const int kFirstControlId = 1000;
 const UINT kFirstMenuId = 100;
+
+bool isChildOf(HWND parent, HWND w) { return w == parent || IsChild(parent, w); }
+
+}  // namespace
 
 UINT windowDpi(HWND w) {
     typedef UINT(WINAPI * GetDpiForWindowFn)(HWND);
@@ -32,10 +37,6 @@ UINT windowDpi(HWND w) {
     ReleaseDC(nullptr, dc);
     return d > 0 ? static_cast<UINT>(d) : 96;
 }
-
-bool isChildOf(HWND parent, HWND w) { return w == parent || IsChild(parent, w); }
-
-}  // namespace
 
 Form::Form(FormStyle style) : style_(std::move(style)) {}
 
@@ -186,10 +187,13 @@ void Form::create(HINSTANCE instance, int show) {
     // A group box paints only its border and caption; under the window's
     // clipping of its children nothing else would paint the inside.
     // Check boxes and option buttons on a coloured form draw classically, so
-    // that they take the form's colours (a themed disabled caption is next to
-    // invisible on grey).
+    // that they take the form's colours; disabled, they draw a caption that
+    // still reads on that colour.
     for (Control* c : controls_)
-        if (dynamic_cast<CheckBox*>(c) || dynamic_cast<OptionButton*>(c)) SetWindowTheme(c->hwnd_, L"", L"");
+        if (dynamic_cast<CheckBox*>(c) || dynamic_cast<OptionButton*>(c)) {
+            SetWindowTheme(c->hwnd_, L"", L"");
+            drawDisabledCaptionsReadably(c->hwnd_, c->back_);
+        }
     for (Control* c : controls_)
         if (dynamic_cast<Frame*>(c))
             SetWindowSubclass(c->hwnd_, &Form::frameProc, 0, reinterpret_cast<DWORD_PTR>(brushFor(c->back_)));
@@ -242,31 +246,57 @@ HFONT Form::fontFor(const FontSpec& wanted) {
     return f;
 }
 
-// Check boxes and option buttons keep their designed width; where the system's
-// stand-in for the designed font runs wider, the caption gets a slightly
-// smaller size rather than losing its last letters.
-HFONT Form::fittingFont(const Control& c, int widthPixels) {
-    HFONT font = fontFor(c.font_);
-    DWORD kind = c.style_ & BS_TYPEMASK;
-    bool boxed = c.className_ == std::string("BUTTON") &&
-                 (kind == BS_AUTOCHECKBOX || kind == BS_CHECKBOX || kind == BS_AUTORADIOBUTTON || kind == BS_RADIOBUTTON);
-    if (!boxed) return font;
-    std::string text;
-    for (char ch : c.initialText_)
-        if (ch != '&') text += ch;
-    int room = widthPixels - GetSystemMetrics(SM_CXMENUCHECK) - toPixels(90);
+// The one font of every control without a font of its own: "MS Shell Dlg"
+// at 8 points for the window's DPI, as dialogs use. Check boxes and option
+// buttons keep their designed width; where a stand-in for that face runs too
+// wide for a caption, the whole window's font is made smaller, a pixel at a
+// time, so that every caption fits and all show alike.
+HFONT Form::windowFont() {
+    std::string key = "window/" + std::to_string(dpi_);
+    auto it = fonts_.find(key);
+    if (it != fonts_.end()) return it->second;
+
+    struct Caption {
+        std::string text;
+        int room;
+    };
+    std::vector<Caption> captions;
+    for (Control* c : controls_) {
+        DWORD kind = c->style_ & BS_TYPEMASK;
+        bool boxed = c->className_ == std::string("BUTTON") && (kind == BS_AUTOCHECKBOX || kind == BS_CHECKBOX ||
+                                                               kind == BS_AUTORADIOBUTTON || kind == BS_RADIOBUTTON);
+        if (!boxed || !c->font_.face.empty()) continue;
+        Caption k;
+        for (char ch : c->initialText_)
+            if (ch != '&') k.text += ch;
+        k.room = toPixels(c->place_.width) - MulDiv(13, static_cast<int>(dpi_), 96) - toPixels(90);
+        captions.push_back(k);
+    }
+
+    LOGFONTA lf = {};
+    lf.lfHeight = -MulDiv(8, static_cast<int>(dpi_), 72);
+    lf.lfWeight = FW_NORMAL;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynA(lf.lfFaceName, "MS Shell Dlg", LF_FACESIZE);
+    const LONG smallest = -MulDiv(6, static_cast<int>(dpi_), 72);
     HDC dc = GetDC(hwnd_);
-    FontSpec wanted = c.font_;
+    HFONT font = nullptr;
     for (;;) {
+        font = CreateFontIndirectA(&lf);
         HGDIOBJ old = SelectObject(dc, font);
-        SIZE size = {};
-        GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+        bool fits = true;
+        for (const Caption& k : captions) {
+            SIZE size = {};
+            GetTextExtentPoint32A(dc, k.text.c_str(), static_cast<int>(k.text.size()), &size);
+            fits = fits && size.cx <= k.room;
+        }
         SelectObject(dc, old);
-        if (size.cx <= room || wanted.points <= 6.5) break;
-        wanted.points -= 0.5;
-        font = fontFor(wanted);
+        if (fits || lf.lfHeight >= smallest) break;
+        DeleteObject(font);
+        ++lf.lfHeight;  // a pixel smaller
     }
     ReleaseDC(hwnd_, dc);
+    fonts_[key] = font;
     return font;
 }
 
@@ -301,7 +331,8 @@ void Form::layout() {
         if (c->className_ == std::string("COMBOBOX")) height = toPixels(t.height) * 8;
         SetWindowPos(c->hwnd_, nullptr, toPixels(t.left), toPixels(t.top), toPixels(t.width), height,
                      SWP_NOZORDER | SWP_NOACTIVATE);
-        SendMessageA(c->hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(fittingFont(*c, toPixels(t.width))), TRUE);
+        HFONT font = c->font_.face.empty() ? windowFont() : fontFor(c->font_);
+        SendMessageA(c->hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
         if (c->className_ == std::string("COMBOBOX"))
             SendMessageA(c->hwnd_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), toPixels(t.height) - 6);
     }
@@ -341,7 +372,11 @@ bool Form::moveInOptionGroup(HWND focus, int step) {
         std::vector<OptionButton*> bs(g->buttons());
         auto at = std::find_if(bs.begin(), bs.end(), [&](OptionButton* b) { return b->hwnd_ == focus; });
         if (at == bs.end()) continue;
-        std::stable_sort(bs.begin(), bs.end(), [](OptionButton* a, OptionButton* b) { return a->tabIndex_ < b->tabIndex_; });
+        // Screen order: by rows from the top, each row from the left.
+        std::stable_sort(bs.begin(), bs.end(), [](OptionButton* a, OptionButton* b) {
+            Twips ta = a->absolute(), tb = b->absolute();
+            return ta.top != tb.top ? ta.top < tb.top : ta.left < tb.left;
+        });
         at = std::find_if(bs.begin(), bs.end(), [&](OptionButton* b) { return b->hwnd_ == focus; });
         size_t n = bs.size();
         size_t i = static_cast<size_t>(at - bs.begin());
@@ -402,19 +437,13 @@ int Form::run() {
 void Form::unhandledFailure(const std::string& what) { msgBox(what, kCritical); }
 
 LRESULT CALLBACK Form::frameProc(HWND w, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR brush) {
+    // The paint's own device context, clipped to what needs painting: the
+    // group box then draws its border and caption over the same part only.
     if (msg == WM_ERASEBKGND) {
         RECT r;
         GetClientRect(w, &r);
         FillRect(reinterpret_cast<HDC>(wParam), &r, reinterpret_cast<HBRUSH>(brush));
         return 1;
-    }
-    if (msg == WM_PAINT && (GetWindowLongA(w, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX) {
-        // Erase first, then let the group box draw its border and caption.
-        RECT r;
-        GetClientRect(w, &r);
-        HDC dc = GetDC(w);
-        FillRect(dc, &r, reinterpret_cast<HBRUSH>(brush));
-        ReleaseDC(w, dc);
     }
     return DefSubclassProc(w, msg, wParam, lParam);
 }

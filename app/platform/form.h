@@ -11,6 +11,9 @@
 
 namespace platform {
 
+// The DPI that a window is shown at.
+UINT windowDpi(HWND w);
+
 struct FormStyle {
     std::string caption;
     int clientWidth = 0;   // twips
@@ -83,7 +86,7 @@ private:
     LRESULT handle(UINT msg, WPARAM wParam, LPARAM lParam);
     void layout();
     HFONT fontFor(const FontSpec& wanted);
-    HFONT fittingFont(const Control& c, int widthPixels);
+    HFONT windowFont();
     HBRUSH brushFor(COLORREF colour);
     void arrangeTabOrder();
     bool moveInOptionGroup(HWND focus, int step);

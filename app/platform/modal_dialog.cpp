@@ -47,6 +47,11 @@ HWND ModalDialog::addControl(const char* cls, const std::string& text, DWORD sty
 
 void ModalDialog::setCaption(const std::string& caption) { SetWindowTextA(hwnd_, caption.c_str()); }
 
+void ModalDialog::giveFocus(HWND control) {
+    SetFocus(control);
+    focusGiven_ = true;
+}
+
 INT_PTR CALLBACK ModalDialog::procedure(HWND w, UINT msg, WPARAM wParam, LPARAM lParam) {
     ModalDialog* self = nullptr;
     if (msg == WM_INITDIALOG) {
@@ -83,8 +88,10 @@ INT_PTR ModalDialog::handle(UINT msg, WPARAM wParam, LPARAM) {
         SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
         SetWindowPos(hwnd_, nullptr, work.left + (work.right - work.left - w) / 2,
                      work.top + (work.bottom - work.top - h) / 2, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+        focusGiven_ = false;
         onInit();
-        return TRUE;
+        // FALSE keeps the focus where onInit put it.
+        return focusGiven_ ? FALSE : TRUE;
     }
     case WM_COMMAND:
         if (onCommand(LOWORD(wParam), HIWORD(wParam))) return TRUE;

@@ -29,6 +29,9 @@ protected:
     HWND addControl(const char* cls, const std::string& text, DWORD style, int id, Twips place, DWORD exStyle = 0);
     void setCaption(const std::string& caption);
     void end(int code) { EndDialog(hwnd_, code); }
+    // The control that has the keyboard focus when the dialog opens; without
+    // this the dialog manager gives it to the first tab stop.
+    void giveFocus(HWND control);
 
     virtual void onInit() {}
     // True when the command was handled.
@@ -43,6 +46,7 @@ private:
     int width_, height_;
     HWND hwnd_ = nullptr;
     int dpi_ = 96;
+    bool focusGiven_ = false;
     std::exception_ptr failure_;
 };
 

@@ -33,7 +33,7 @@ void endProgram() {
     ExitProcess(0);
 }
 
-void startProgram(const std::string& commandLine, int showState) {
+void startProgram(const std::string& commandLine, int showState, const std::string& workingFolder) {
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     si.dwFlags = STARTF_USESHOWWINDOW;
@@ -41,7 +41,8 @@ void startProgram(const std::string& commandLine, int showState) {
     PROCESS_INFORMATION pi = {};
     std::vector<char> line(commandLine.begin(), commandLine.end());
     line.push_back('\0');
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        workingFolder.empty() ? nullptr : workingFolder.c_str(), &si, &pi))
         throw RuntimeError(kFileNotFound);
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);

@@ -17,9 +17,10 @@ struct ProgramEnded {};
 void setEndProgramSeam(void (*seam)());  // the seam must not return normally
 
 // Starts a program from a command line, found by the system's program
-// search, with the given show state (SW_...), without waiting for it. A
-// program that cannot be started is a run-time error 53.
-void startProgram(const std::string& commandLine, int showState);
+// search, with the given show state (SW_...), without waiting for it; it
+// works in the given folder, or in this program's current one when that is
+// empty. A program that cannot be started is a run-time error 53.
+void startProgram(const std::string& commandLine, int showState, const std::string& workingFolder = "");
 
 // Processes the window messages that are waiting, then returns.
 void doEvents();

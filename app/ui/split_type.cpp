@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "platform/numbers.h"
+#include "platform/runtime_error.h"
 #include "ui/split_type.h"
 #include "ui/frm_splitter.h"
 
@@ -51,7 +52,8 @@ std::string groupedSizeText(const std::string& text) {
         if (c != ',') plain += c;
     if (!platform::readsAsNumber(plain)) return text;
     double rounded = platform::roundHalfAway(platform::numberOf(plain));
-    if (!std::isfinite(rounded)) return text;
+    // A number past any the box can hold (1e999) cannot be written out.
+    if (!std::isfinite(rounded)) throw platform::RuntimeError(platform::kOverflow);
     return platform::groupWholeNumber(rounded);
 }
 

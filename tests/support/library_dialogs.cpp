@@ -46,7 +46,7 @@ RealDialogAnswerer::~RealDialogAnswerer() {
 LRESULT CALLBACK RealDialogAnswerer::hook(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HCBT_ACTIVATE && current) {
         HWND w = reinterpret_cast<HWND>(wParam);
-        if (className(w) == "#32770") {
+        if (className(w) == "#32770" && windowText(w) != current->leftToUser_) {
             Children c;
             EnumChildWindows(w, collect, reinterpret_cast<LPARAM>(&c));
             current->seen_.push_back({windowText(w), c.text, c.buttons});

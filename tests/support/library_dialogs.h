@@ -23,6 +23,8 @@ public:
 
     // Answers to give, in order (IDOK, IDYES, ...); IDOK once they run out.
     void answer(int id) { answers_.push_back(id); }
+    // Dialogs with this caption are left for a user (a test at the keyboard) to answer.
+    void leaveToTheUser(const std::string& caption) { leftToUser_ = caption; }
     const std::vector<SeenDialog>& seen() const { return seen_; }
 
 private:
@@ -30,6 +32,7 @@ private:
     HHOOK hook_;
     std::deque<int> answers_;
     std::vector<SeenDialog> seen_;
+    std::string leftToUser_;
 };
 
 }  // namespace testing_support

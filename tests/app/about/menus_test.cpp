@@ -2,16 +2,62 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <atomic>
+#include <thread>
 #include <vector>
 
 #include "about/frm_about.h"
 #include "app/support/splitter_window.h"
 #include "platform/dialogs.h"
 #include "platform/modal_dialog.h"
+#include "platform/program.h"
 #include "platform/runtime_error.h"
 #include "support/temp_dir.h"
 
 using namespace testing_support;
+
+namespace {
+// A user at the keyboard: once a window of this program titled `title` is up,
+// types the keys (letters as characters, VK_ codes as keys) into whatever has
+// the keyboard focus, as the system delivers typing.
+class Typist {
+public:
+    Typist(const std::string& title, std::vector<WORD> keys)
+        : thread_([this, title, keys] { run(title, keys); }) {}
+    ~Typist() { thread_.join(); }
+    bool typed() const { return typed_; }
+
+private:
+    static void press(WORD key) {
+        INPUT in[2] = {};
+        in[0].type = in[1].type = INPUT_KEYBOARD;
+        if (key >= 'a' && key <= 'z') {
+            in[0].ki.wScan = in[1].ki.wScan = key;
+            in[0].ki.dwFlags = KEYEVENTF_UNICODE;
+            in[1].ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
+        } else {
+            in[0].ki.wVk = in[1].ki.wVk = key;
+            in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        }
+        SendInput(2, in, sizeof(INPUT));
+        Sleep(30);
+    }
+    void run(const std::string& title, const std::vector<WORD>& keys) {
+        HWND box = nullptr;
+        for (int i = 0; i < 500 && !(box && IsWindowVisible(box)); ++i) {
+            Sleep(10);
+            box = FindWindowA("#32770", title.c_str());
+        }
+        if (!box) return;
+        SetForegroundWindow(box);
+        Sleep(100);
+        for (WORD k : keys) press(k);
+        typed_ = true;
+    }
+    std::atomic<bool> typed_{false};
+    std::thread thread_;
+};
+}  // namespace
 
 TEST(NewFolder, CreatesInsideTheListedFolderOnly) {
     TempDir dir;
@@ -67,6 +113,65 @@ TEST(HelpContents, WithoutAHelpFileSaysSo) {
     ASSERT_EQ(win.boxes.shown.size(), 1u);
     EXPECT_EQ(win.boxes.shown[0].text, "An updated help file will be available soon!");
     EXPECT_EQ(win.boxes.shown[0].style & 0xF0u, 0x40u);
+}
+
+namespace {
+struct ViewerBox {
+    HWND hwnd = nullptr;
+    std::string text;
+};
+
+BOOL CALLBACK helpFileText(HWND child, LPARAM text) {
+    char buf[512] = {};
+    GetWindowTextA(child, buf, sizeof buf);
+    if (std::string(buf).find("cleavo.hlp") != std::string::npos) *reinterpret_cast<std::string*>(text) = buf;
+    return TRUE;
+}
+
+// A message box of another process (the help viewer) that names cleavo.hlp.
+BOOL CALLBACK findViewerBox(HWND w, LPARAM lp) {
+    auto* found = reinterpret_cast<ViewerBox*>(lp);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    char cls[64] = {};
+    GetClassNameA(w, cls, sizeof cls);
+    if (pid == GetCurrentProcessId() || std::string(cls) != "#32770" || !IsWindowVisible(w)) return TRUE;
+    std::string text;
+    EnumChildWindows(w, helpFileText, reinterpret_cast<LPARAM>(&text));
+    if (text.empty()) return TRUE;
+    found->hwnd = w;
+    found->text = text;
+    return FALSE;
+}
+
+// A placeholder "cleavo.hlp" beside the program for the length of a test.
+struct HelpFileBesideTheProgram {
+    std::string path = platform::programFolder() + "\\cleavo.hlp";
+    HelpFileBesideTheProgram() { writeFile(path, "not a real help file"); }
+    ~HelpFileBesideTheProgram() { DeleteFileA(path.c_str()); }
+};
+}  // namespace
+
+TEST(HelpContents, TheViewerFindsTheFileBesideTheProgramFromAnyFolder) {
+    // Started in another folder, the program hands the viewer the bare name
+    // "cleavo.hlp"; the real viewer must find the file beside the program.
+    // The placeholder is no real help file, so the viewer says it cannot read
+    // it; had it not found it, it would ask the user to look for it.
+    HelpFileBesideTheProgram help;
+    TempDir elsewhere;
+    SplitterWindow win(elsewhere.path());
+    win->mnuContents_Click();
+    EXPECT_TRUE(win.boxes.shown.empty());
+    ViewerBox box;
+    for (int i = 0; i < 300 && !box.hwnd; ++i) {
+        Sleep(50);
+        EnumWindows(findViewerBox, reinterpret_cast<LPARAM>(&box));
+    }
+    ASSERT_NE(box.hwnd, nullptr) << "the help viewer showed nothing about cleavo.hlp";
+    PostMessageA(box.hwnd, WM_COMMAND, IDOK, 0);  // the viewer ends with its box
+    EXPECT_EQ(box.text, "Error while reading the help file `cleavo.hlp'");
+    // The window stays usable meanwhile.
+    EXPECT_TRUE(IsWindowEnabled(win->hwnd()));
 }
 
 TEST(About, TheBoxShowsTitleVersionAndButtons) {
@@ -153,6 +258,38 @@ TEST(InputBox, TheRealBoxAnswersWithItsTextOrNothing) {
     EXPECT_EQ(answerer.seen()[0].caption, "Create new folder");
     EXPECT_EQ(answerer.seen()[0].text, "Enter name for the new folder");
     EXPECT_EQ(answerer.seen()[0].buttons, (std::vector<std::string>{"OK", "Cancel"}));
+}
+
+TEST(InputBox, TypingReplacesTheAnswerEnterConfirmsEscapeCancels) {
+    // The answer field has the focus with "New Folder" selected.
+    {
+        Typist user("Create new folder", {'a', 'b', 'c', VK_RETURN});
+        EXPECT_EQ(platform::inputBox("Enter name for the new folder", "Create new folder", "New Folder"), "abc");
+    }
+    {
+        Typist user("Create new folder", {VK_RETURN});
+        EXPECT_EQ(platform::inputBox("Enter name for the new folder", "Create new folder", "New Folder"),
+                  "New Folder");
+    }
+    {
+        Typist user("Create new folder", {'x', 'y', VK_ESCAPE});
+        EXPECT_EQ(platform::inputBox("Enter name for the new folder", "Create new folder", "New Folder"), "");
+    }
+}
+
+TEST(NewFolder, TheNameTheUserTypesIsTheNewFolder) {
+    TempDir dir;
+    SplitterWindow win(dir.path());
+    platform::setDialogSeam(nullptr);  // the real input box, answered at the keyboard
+    win.libraryBoxes.leaveToTheUser("Create new folder");
+    {
+        Typist user("Create new folder", {'a', 'b', 'c', VK_RETURN});
+        win->mnuCreate_Click(1);
+    }
+    platform::setDialogSeam(&win.boxes);
+    EXPECT_TRUE(platform::folderExists(dir / "abc"));
+    EXPECT_FALSE(platform::folderExists(dir / "New Folder"));
+    EXPECT_TRUE(win.boxes.shown.empty());
 }
 
 namespace {

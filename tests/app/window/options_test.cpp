@@ -52,6 +52,58 @@ TEST(SplitType, ExtraInputsAndSettingsEntries) {
     EXPECT_TRUE(win.boxes.shown.empty());
 }
 
+namespace {
+// A key pressed by the user, then the window's turn to handle it.
+void press(SplitterWindow& win, WORD key) {
+    INPUT in[2] = {};
+    in[0].type = in[1].type = INPUT_KEYBOARD;
+    in[0].ki.wVk = in[1].ki.wVk = key;
+    in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, in, sizeof(INPUT));
+    win.settle();
+}
+}  // namespace
+
+TEST(SplitType, ArrowKeysMoveThroughAGroupInScreenOrder) {
+    TempDir dir;
+    SplitterWindow win(dir.path());
+    frmSplitter& w = win.w();
+    SetForegroundWindow(w.hwnd());
+    w.optSplitTypeButton[1].setValue(true);
+
+    // The units stand bytes, KB, MB from the top down.
+    w.optBytesButton[1].setFocus();
+    press(win, VK_DOWN);
+    EXPECT_EQ(w.optBytes.selected(), 2);
+    EXPECT_TRUE(w.optBytesButton[2].hasFocus());
+    EXPECT_EQ(w.unitIndex, 2);
+    press(win, VK_UP);
+    press(win, VK_LEFT);
+    EXPECT_EQ(w.optBytes.selected(), 0);
+    EXPECT_TRUE(w.optBytesButton[0].hasFocus());
+    press(win, VK_RIGHT);
+    EXPECT_EQ(w.optBytes.selected(), 1);
+
+    // The split types read in rows: Floppies, Jaz 1G, Jaz 2G, then Zip,
+    // CDR 650MB, CDR 700MB, then Equal size, then Y files.
+    w.optSplitTypeButton[3].setValue(true);
+    w.optSplitTypeButton[3].setFocus();
+    press(win, VK_DOWN);
+    EXPECT_EQ(w.optSplitType.selected(), 5);
+    press(win, VK_RIGHT);
+    EXPECT_EQ(w.optSplitType.selected(), 7);
+    press(win, VK_DOWN);
+    EXPECT_EQ(w.optSplitType.selected(), 1);
+    EXPECT_TRUE(w.txtByteSize.visible());
+    press(win, VK_UP);
+    press(win, VK_UP);
+    press(win, VK_LEFT);
+    press(win, VK_UP);
+    EXPECT_EQ(w.optSplitType.selected(), 6);
+    EXPECT_TRUE(w.optSplitTypeButton[6].hasFocus());
+    EXPECT_TRUE(win.boxes.shown.empty());
+}
+
 TEST(SplitType, SizeBoxTidiesNumbersOnly) {
     EXPECT_EQ(groupedSizeText("100431871"), "100,431,871");
     EXPECT_EQ(groupedSizeText("1000"), "1,000");
