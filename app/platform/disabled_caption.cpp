@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/form.h"
+#include "platform/layout.h"
 
 namespace platform {
 

@@ -2,15 +2,17 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <cctype>
+
 #include "platform/runtime_error.h"
 
 namespace platform {
 
+QuietDriveErrors::QuietDriveErrors() : old_(SetErrorMode(SEM_FAILCRITICALERRORS)) {}
+QuietDriveErrors::~QuietDriveErrors() { SetErrorMode(old_); }
+
 namespace {
-struct QuietErrors {
-    UINT old = SetErrorMode(SEM_FAILCRITICALERRORS);
-    ~QuietErrors() { SetErrorMode(old); }
-};
 
 // The path as the system's wide, long-path form: "\\?\C:\..." or
 // "\\?\UNC\server\share\..." for full paths, unchanged otherwise.
@@ -30,7 +32,7 @@ std::wstring longPath(const std::string& path) {
 uint64_t ticks(const FILETIME& t) { return (static_cast<uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime; }
 
 bool find(const std::string& path, WIN32_FIND_DATAA& fd) {
-    QuietErrors quiet;
+    QuietDriveErrors quiet;
     HANDLE h = FindFirstFileA(path.c_str(), &fd);
     if (h == INVALID_HANDLE_VALUE) return false;
     FindClose(h);
@@ -63,7 +65,7 @@ uint64_t fileLength(const std::string& path) {
 
 bool stampFile(const std::string& path, FileStamp& stamp) {
     WIN32_FILE_ATTRIBUTE_DATA data;
-    QuietErrors quiet;
+    QuietDriveErrors quiet;
     if (!GetFileAttributesExW(longPath(path).c_str(), GetFileExInfoStandard, &data) ||
         (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
         return false;
@@ -73,7 +75,7 @@ bool stampFile(const std::string& path, FileStamp& stamp) {
 }
 
 bool identifyFile(const std::string& path, FileIdentity& identity) {
-    QuietErrors quiet;
+    QuietDriveErrors quiet;
     // No access asked for, so that a file others hold locked can be identified too.
     HANDLE h = CreateFileW(longPath(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                            OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
@@ -89,7 +91,7 @@ bool identifyFile(const std::string& path, FileIdentity& identity) {
 }
 
 std::string fileSystemOf(const std::string& path) {
-    QuietErrors quiet;
+    QuietDriveErrors quiet;
     char root[MAX_PATH + 1] = {};
     if (!GetVolumePathNameA(path.c_str(), root, MAX_PATH)) return "";
     char name[MAX_PATH + 1] = {};
@@ -98,17 +100,17 @@ std::string fileSystemOf(const std::string& path) {
 }
 
 bool deleteFileQuietly(const std::string& path) {
-    QuietErrors quiet;
+    QuietDriveErrors quiet;
     return DeleteFileA(path.c_str()) != 0;
 }
 
 void setNormalAttributes(const std::string& path) {
-    QuietErrors quiet;
+    QuietDriveErrors quiet;
     if (!SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL)) throw RuntimeError::fromWin32(GetLastError());
 }
 
 OutputFile::OutputFile(const std::string& path) : path_(path) {
-    QuietErrors quiet;
+    QuietDriveErrors quiet;
     HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) throw RuntimeError::fromWin32(GetLastError());
     handle_ = h;
@@ -119,7 +121,7 @@ OutputFile::~OutputFile() {
 }
 
 void OutputFile::write(const std::string& bytes) {
-    QuietErrors quiet;
+    QuietDriveErrors quiet;
     DWORD done = 0;
     if (!WriteFile(handle_, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr))
         throw RuntimeError::fromWin32(GetLastError());
@@ -146,7 +148,7 @@ void writeWholeFile(const std::string& path, const std::string& bytes) {
 }
 
 std::vector<std::string> readTextLines(const std::string& path) {
-    QuietErrors quiet;
+    QuietDriveErrors quiet;
     HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
                            nullptr);
     if (h == INVALID_HANDLE_VALUE) throw RuntimeError(kFileNotFound);
@@ -170,8 +172,77 @@ std::vector<std::string> readTextLines(const std::string& path) {
 }
 
 void createFolder(const std::string& path) {
-    QuietErrors quiet;
+    QuietDriveErrors quiet;
     if (!CreateDirectoryA(path.c_str(), nullptr)) throw RuntimeError(kPathFileAccess);
+}
+
+// --- folders and drives -----------------------------------------------------
+
+namespace {
+std::string fullPath(const std::string& path) {
+    char buf[MAX_PATH * 2];
+    DWORD n = GetFullPathNameA(path.c_str(), sizeof buf, buf, nullptr);
+    if (n == 0 || n >= sizeof buf) throw RuntimeError(kPathNotFound);
+    return std::string(buf, n);
+}
+
+bool lessNoCase(const std::string& a, const std::string& b) { return lstrcmpiA(a.c_str(), b.c_str()) < 0; }
+}  // namespace
+
+std::string normaliseFolder(const std::string& path) {
+    std::string p = fullPath(path);
+    while (p.size() > 3 && (p.back() == '\\' || p.back() == '/')) p.pop_back();
+    if (p.size() == 2 && p[1] == ':') p += '\\';
+    if (p.size() >= 2 && p[1] == ':') p[0] = static_cast<char>(toupper(static_cast<unsigned char>(p[0])));
+    return p;
+}
+
+bool folderExists(const std::string& path) {
+    QuietDriveErrors quiet;
+    DWORD a = GetFileAttributesA(path.c_str());
+    return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool driveReady(char letter) {
+    char root[] = {letter, ':', '\\', 0};
+    UINT type = GetDriveTypeA(root);
+    if (type == DRIVE_NO_ROOT_DIR || type == DRIVE_UNKNOWN) return false;
+    QuietDriveErrors quiet;
+    return GetFileAttributesA(root) != INVALID_FILE_ATTRIBUTES;
+}
+
+char driveLetterOf(const std::string& text) {
+    if (text.size() < 2 || text[1] != ':' || !isalpha(static_cast<unsigned char>(text[0])))
+        throw RuntimeError(kDeviceUnavailable);
+    return static_cast<char>(tolower(static_cast<unsigned char>(text[0])));
+}
+
+std::vector<std::string> listFolder(const std::string& folder, bool folders) {
+    std::vector<std::string> names;
+    std::string pattern = folder + (folder.back() == '\\' ? "*" : "\\*");
+    WIN32_FIND_DATAA fd;
+    HANDLE h;
+    DWORD err;
+    {
+        QuietDriveErrors quiet;
+        h = FindFirstFileA(pattern.c_str(), &fd);
+        err = GetLastError();
+    }
+    if (h == INVALID_HANDLE_VALUE) {
+        if (err == ERROR_FILE_NOT_FOUND || err == ERROR_NO_MORE_FILES) return names;
+        throw RuntimeError::fromWin32(err);
+    }
+    do {
+        std::string name = fd.cFileName;
+        if (name == "." || name == "..") continue;
+        bool isFolder = (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        if (isFolder != folders) continue;
+        if (fd.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) continue;
+        names.push_back(name);
+    } while (FindNextFileA(h, &fd));
+    FindClose(h);
+    std::sort(names.begin(), names.end(), lessNoCase);
+    return names;
 }
 
 }  // namespace platform

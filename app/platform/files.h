@@ -6,6 +6,19 @@
 
 namespace platform {
 
+// While one lives, a drive without its disk fails quietly instead of asking
+// the user to insert one.
+class QuietDriveErrors {
+public:
+    QuietDriveErrors();
+    ~QuietDriveErrors();
+    QuietDriveErrors(const QuietDriveErrors&) = delete;
+    QuietDriveErrors& operator=(const QuietDriveErrors&) = delete;
+
+private:
+    unsigned old_;
+};
+
 // The folder with a "\" at its end unless it already has one.
 std::string withBackslash(const std::string& folder);
 // folder, a "\" unless it already ends in one, then name.
@@ -84,5 +97,25 @@ std::vector<std::string> readTextLines(const std::string& path);
 
 // Creates a folder; a run-time error 75 when that fails.
 void createFolder(const std::string& path);
+
+// --- folders and drives, as the browsing lists show them --------------------
+
+// Normalises a folder path the way the folder list reports it: a full path,
+// a drive root with its backslash, any other folder without one; the drive
+// letter in upper case. A run-time error 76 when there is no full path.
+std::string normaliseFolder(const std::string& path);
+bool folderExists(const std::string& path);
+
+// True when the drive exists and answers (a disk in it, a share reachable),
+// asked without the system's "insert a disk" box.
+bool driveReady(char letter);
+// The lower-case drive letter of "c:", "C:\..." or "c: [LABEL]"; a run-time
+// error 68 for a text that names no drive.
+char driveLetterOf(const std::string& text);
+
+// The names of a folder's ordinary files or of its subfolders (hidden and
+// system entries left out), sorted as the lists show them; a run-time error
+// when the folder cannot be read.
+std::vector<std::string> listFolder(const std::string& folder, bool folders);
 
 }  // namespace platform

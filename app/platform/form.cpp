@@ -7,6 +7,8 @@
 
 #include "platform/dialogs.h"
 #include "platform/disabled_caption.h"
+#include "platform/layout.h"
+#include "platform/message_loop.h"
 #include "platform/program.h"
 #include "platform/runtime_error.h"
 
@@ -15,28 +17,10 @@ namespace platform {
 std::vector<Form*> Form::open_;
 
 namespace {
-
 const char* const kFormClass = "CleavoForm";
 const int kFirstControlId = 1000;
 const UINT kFirstMenuId = 100;
-
-bool isChildOf(HWND parent, HWND w) { return w == parent || IsChild(parent, w); }
-
 }  // namespace
-
-UINT windowDpi(HWND w) {
-    typedef UINT(WINAPI * GetDpiForWindowFn)(HWND);
-    static auto fn = reinterpret_cast<GetDpiForWindowFn>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
-    if (fn && w) {
-        UINT d = fn(w);
-        if (d) return d;
-    }
-    HDC dc = GetDC(nullptr);
-    int d = GetDeviceCaps(dc, LOGPIXELSY);
-    ReleaseDC(nullptr, dc);
-    return d > 0 ? static_cast<UINT>(d) : 96;
-}
 
 Form::Form(FormStyle style) : style_(std::move(style)) {}
 
@@ -65,7 +49,6 @@ void Form::add(Control& c, const char* cls, DWORD style, Twips place, int tabInd
     c.tabIndex_ = tabIndex;
     c.initialText_ = text;
     c.frame_ = frame;
-    c.form_ = this;
     controls_.push_back(&c);
 }
 
@@ -89,7 +72,10 @@ void Form::addOption(OptionGroup& g, OptionButton& c, int index, Twips place, in
     c.back_ = style_.back;
     c.tooltip_ = tooltip;
     g.add(c, index);
-    if (std::find(groups_.begin(), groups_.end(), &g) == groups_.end()) groups_.push_back(&g);
+    if (std::find(groups_.begin(), groups_.end(), &g) == groups_.end()) {
+        groups_.push_back(&g);
+        g.onChosenChanged = [this] { updateTabStops(); };
+    }
 }
 
 void Form::addText(TextBox& c, Twips place, int tabIndex, const std::string& text, Control* frame) {
@@ -150,6 +136,7 @@ void Form::create(HINSTANCE instance, int show) {
                             this);
     if (!hwnd_) throw RuntimeError::fromWin32(GetLastError());
     open_.push_back(this);
+    setMessageFilter(&Form::translateDialogMessage);
     dpi_ = windowDpi(hwnd_);
 
     if (style_.iconId) {
@@ -158,23 +145,41 @@ void Form::create(HINSTANCE instance, int show) {
         if (big) SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
         if (small) SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
     }
+    createMenus(instance);
+    createControls(instance);
+    createTooltips(instance);
+    arrangeTabOrder();
+    updateTabStops();
+    initialState();
 
-    if (!menus_.empty()) {
-        HMENU bar = CreateMenu();
-        UINT id = kFirstMenuId;
-        for (auto& m : menus_) {
-            HMENU popup = CreatePopupMenu();
-            for (MenuEntry* e : m.second) {
-                e->id = id++;
-                e->menu = popup;
-                AppendMenuA(popup, MF_STRING, e->id, e->caption.c_str());
-                menuById_[e->id] = e;
-            }
-            AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), m.first.c_str());
+    Form_Load();
+
+    centreOnWorkArea(hwnd_);
+    ShowWindow(hwnd_, show);
+    // The first control in the tab order takes the focus; the first paint
+    // follows from the message loop, after the focus event.
+    HWND first = GetNextDlgTabItem(hwnd_, nullptr, FALSE);
+    if (first) SetFocus(first);
+}
+
+void Form::createMenus(HINSTANCE) {
+    if (menus_.empty()) return;
+    HMENU bar = CreateMenu();
+    UINT id = kFirstMenuId;
+    for (auto& m : menus_) {
+        HMENU popup = CreatePopupMenu();
+        for (MenuEntry* e : m.second) {
+            e->id = id++;
+            e->menu = popup;
+            AppendMenuA(popup, MF_STRING, e->id, e->caption.c_str());
+            menuById_[e->id] = e;
         }
-        SetMenu(hwnd_, bar);
+        AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), m.first.c_str());
     }
+    SetMenu(hwnd_, bar);
+}
 
+void Form::createControls(HINSTANCE instance) {
     int id = kFirstControlId;
     for (Control* c : controls_) {
         c->hwnd_ = CreateWindowExA(c->exStyle_, c->className_, c->initialText_.c_str(),
@@ -184,20 +189,22 @@ void Form::create(HINSTANCE instance, int show) {
     }
     layout();
     for (Control* c : controls_) c->onCreated();
-    // A group box paints only its border and caption; under the window's
-    // clipping of its children nothing else would paint the inside.
     // Check boxes and option buttons on a coloured form draw classically, so
-    // that they take the form's colours; disabled, they draw a caption that
-    // still reads on that colour.
+    // that they take the form's colours, and draw a disabled caption that
+    // reads on them.
     for (Control* c : controls_)
         if (dynamic_cast<CheckBox*>(c) || dynamic_cast<OptionButton*>(c)) {
             SetWindowTheme(c->hwnd_, L"", L"");
             drawDisabledCaptionsReadably(c->hwnd_, c->back_);
         }
+    // A group box paints only its border and caption; under the window's
+    // clipping of its children nothing else would paint the inside.
     for (Control* c : controls_)
         if (dynamic_cast<Frame*>(c))
             SetWindowSubclass(c->hwnd_, &Form::frameProc, 0, reinterpret_cast<DWORD_PTR>(brushFor(c->back_)));
+}
 
+void Form::createTooltips(HINSTANCE instance) {
     tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance, nullptr);
     for (Control* c : controls_) {
@@ -210,187 +217,6 @@ void Form::create(HINSTANCE instance, int show) {
         ti.lpszText = const_cast<char*>(c->tooltip_.c_str());
         SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
     }
-    arrangeTabOrder();
-    updateTabStops();
-    initialState();
-
-    Form_Load();
-
-    // Centre on the screen's work area.
-    RECT r;
-    GetWindowRect(hwnd_, &r);
-    RECT work;
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    int w = r.right - r.left, h = r.bottom - r.top;
-    SetWindowPos(hwnd_, nullptr, work.left + (work.right - work.left - w) / 2,
-                 work.top + (work.bottom - work.top - h) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    ShowWindow(hwnd_, show);
-    // The first control in the tab order takes the focus; the first paint
-    // follows from the message loop, after the focus event.
-    HWND first = GetNextDlgTabItem(hwnd_, nullptr, FALSE);
-    if (first) SetFocus(first);
-}
-
-HFONT Form::fontFor(const FontSpec& wanted) {
-    std::string key = wanted.face + "/" + std::to_string(wanted.points) + "/" + std::to_string(dpi_);
-    auto it = fonts_.find(key);
-    if (it != fonts_.end()) return it->second;
-    LOGFONTA lf = {};
-    lf.lfHeight = -static_cast<LONG>(wanted.points * dpi_ / 72.0 + 0.5);
-    lf.lfWeight = FW_NORMAL;
-    lf.lfCharSet = DEFAULT_CHARSET;
-    lf.lfQuality = DEFAULT_QUALITY;
-    lstrcpynA(lf.lfFaceName, wanted.face.c_str(), LF_FACESIZE);
-    HFONT f = CreateFontIndirectA(&lf);
-    fonts_[key] = f;
-    return f;
-}
-
-// The one font of every control without a font of its own: "MS Shell Dlg"
-// at 8 points for the window's DPI, as dialogs use. Check boxes and option
-// buttons keep their designed width; where a stand-in for that face runs too
-// wide for a caption, the whole window's font is made smaller, a pixel at a
-// time, so that every caption fits and all show alike.
-HFONT Form::windowFont() {
-    std::string key = "window/" + std::to_string(dpi_);
-    auto it = fonts_.find(key);
-    if (it != fonts_.end()) return it->second;
-
-    struct Caption {
-        std::string text;
-        int room;
-    };
-    std::vector<Caption> captions;
-    for (Control* c : controls_) {
-        DWORD kind = c->style_ & BS_TYPEMASK;
-        bool boxed = c->className_ == std::string("BUTTON") && (kind == BS_AUTOCHECKBOX || kind == BS_CHECKBOX ||
-                                                               kind == BS_AUTORADIOBUTTON || kind == BS_RADIOBUTTON);
-        if (!boxed || !c->font_.face.empty()) continue;
-        Caption k;
-        for (char ch : c->initialText_)
-            if (ch != '&') k.text += ch;
-        k.room = toPixels(c->place_.width) - MulDiv(13, static_cast<int>(dpi_), 96) - toPixels(90);
-        captions.push_back(k);
-    }
-
-    LOGFONTA lf = {};
-    lf.lfHeight = -MulDiv(8, static_cast<int>(dpi_), 72);
-    lf.lfWeight = FW_NORMAL;
-    lf.lfCharSet = DEFAULT_CHARSET;
-    lstrcpynA(lf.lfFaceName, "MS Shell Dlg", LF_FACESIZE);
-    const LONG smallest = -MulDiv(6, static_cast<int>(dpi_), 72);
-    HDC dc = GetDC(hwnd_);
-    HFONT font = nullptr;
-    for (;;) {
-        font = CreateFontIndirectA(&lf);
-        HGDIOBJ old = SelectObject(dc, font);
-        bool fits = true;
-        for (const Caption& k : captions) {
-            SIZE size = {};
-            GetTextExtentPoint32A(dc, k.text.c_str(), static_cast<int>(k.text.size()), &size);
-            fits = fits && size.cx <= k.room;
-        }
-        SelectObject(dc, old);
-        if (fits || lf.lfHeight >= smallest) break;
-        DeleteObject(font);
-        ++lf.lfHeight;  // a pixel smaller
-    }
-    ReleaseDC(hwnd_, dc);
-    fonts_[key] = font;
-    return font;
-}
-
-HBRUSH Form::brushFor(COLORREF colour) {
-    auto it = brushes_.find(colour);
-    if (it != brushes_.end()) return it->second;
-    HBRUSH b = CreateSolidBrush(colour);
-    brushes_[colour] = b;
-    return b;
-}
-
-void Form::layout() {
-    RECT want = {0, 0, toPixels(style_.clientWidth), toPixels(style_.clientHeight)};
-    DWORD style = static_cast<DWORD>(GetWindowLongA(hwnd_, GWL_STYLE));
-    AdjustWindowRectEx(&want, style, GetMenu(hwnd_) != nullptr, 0);
-    SetWindowPos(hwnd_, nullptr, 0, 0, want.right - want.left, want.bottom - want.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    // A menu bar that wraps takes client height: grow until the client fits.
-    RECT client;
-    GetClientRect(hwnd_, &client);
-    if (client.bottom < toPixels(style_.clientHeight)) {
-        RECT r;
-        GetWindowRect(hwnd_, &r);
-        SetWindowPos(hwnd_, nullptr, 0, 0, r.right - r.left,
-                     r.bottom - r.top + toPixels(style_.clientHeight) - client.bottom,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    for (Control* c : controls_) {
-        Twips t = c->absolute();
-        int height = toPixels(t.height);
-        // A drop-down's height is its edit part; give the list room to open.
-        if (c->className_ == std::string("COMBOBOX")) height = toPixels(t.height) * 8;
-        SetWindowPos(c->hwnd_, nullptr, toPixels(t.left), toPixels(t.top), toPixels(t.width), height,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-        HFONT font = c->font_.face.empty() ? windowFont() : fontFor(c->font_);
-        SendMessageA(c->hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-        if (c->className_ == std::string("COMBOBOX"))
-            SendMessageA(c->hwnd_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), toPixels(t.height) - 6);
-    }
-}
-
-void Form::arrangeTabOrder() {
-    // Keyboard order follows the z-order: controls by tab index on top, the
-    // frames underneath so that they never paint over their contents.
-    std::vector<Control*> order(controls_);
-    std::stable_sort(order.begin(), order.end(), [](Control* a, Control* b) {
-        bool fa = dynamic_cast<Frame*>(a) != nullptr, fb = dynamic_cast<Frame*>(b) != nullptr;
-        if (fa != fb) return fb;
-        return a->tabIndex_ < b->tabIndex_;
-    });
-    HWND after = HWND_TOP;
-    for (Control* c : order) {
-        SetWindowPos(c->hwnd_, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        after = c->hwnd_;
-    }
-}
-
-void Form::updateTabStops() {
-    // Tab stops at the chosen option of each group only, as users expect.
-    for (OptionGroup* g : groups_) {
-        int chosen = g->selected();
-        const auto& bs = g->buttons();
-        for (OptionButton* b : bs) {
-            bool stop = chosen < 0 ? b == bs.front() : b->index() == chosen;
-            LONG s = GetWindowLongA(b->hwnd_, GWL_STYLE);
-            SetWindowLongA(b->hwnd_, GWL_STYLE, stop ? (s | WS_TABSTOP) : (s & ~WS_TABSTOP));
-        }
-    }
-}
-
-bool Form::moveInOptionGroup(HWND focus, int step) {
-    for (OptionGroup* g : groups_) {
-        std::vector<OptionButton*> bs(g->buttons());
-        auto at = std::find_if(bs.begin(), bs.end(), [&](OptionButton* b) { return b->hwnd_ == focus; });
-        if (at == bs.end()) continue;
-        // Screen order: by rows from the top, each row from the left.
-        std::stable_sort(bs.begin(), bs.end(), [](OptionButton* a, OptionButton* b) {
-            Twips ta = a->absolute(), tb = b->absolute();
-            return ta.top != tb.top ? ta.top < tb.top : ta.left < tb.left;
-        });
-        at = std::find_if(bs.begin(), bs.end(), [&](OptionButton* b) { return b->hwnd_ == focus; });
-        size_t n = bs.size();
-        size_t i = static_cast<size_t>(at - bs.begin());
-        for (size_t k = 1; k < n; ++k) {
-            OptionButton* next = bs[(i + n + (step > 0 ? k : n - k)) % n];
-            if (next->visible() && next->enabled()) {
-                next->setFocus();
-                next->setValue(true);
-                return true;
-            }
-        }
-        return true;
-    }
-    return false;
 }
 
 void Form::setHourglass(bool on) {
@@ -403,38 +229,9 @@ void Form::setHourglass(bool on) {
 
 // --- messages ---------------------------------------------------------------
 
-bool Form::translateDialogMessage(MSG& msg) {
-    for (Form* f : open_) {
-        if (!f->hwnd_ || !isChildOf(f->hwnd_, msg.hwnd)) continue;
-        if (msg.message == WM_KEYDOWN) {
-            int step = 0;
-            if (msg.wParam == VK_DOWN || msg.wParam == VK_RIGHT) step = 1;
-            if (msg.wParam == VK_UP || msg.wParam == VK_LEFT) step = -1;
-            if (step) {
-                try {
-                    if (f->moveInOptionGroup(msg.hwnd, step)) return true;
-                } catch (...) {
-                    return true;  // the option's own handler reports its failures
-                }
-            }
-        }
-        return IsDialogMessageA(f->hwnd_, &msg) != FALSE;
-    }
-    return false;
-}
-
-int Form::run() {
-    MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        if (!translateDialogMessage(msg)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-    }
-    return static_cast<int>(msg.wParam);
-}
-
 void Form::unhandledFailure(const std::string& what) { msgBox(what, kCritical); }
+
+// --- messages ---------------------------------------------------------------
 
 LRESULT CALLBACK Form::frameProc(HWND w, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR brush) {
     // The paint's own device context, clipped to what needs painting: the
@@ -474,108 +271,115 @@ LRESULT CALLBACK Form::windowProc(HWND w, UINT msg, WPARAM wParam, LPARAM lParam
 }
 
 LRESULT Form::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
-    HWND self = hwnd_;
     switch (msg) {
-    case WM_COMMAND: {
-        HWND from = reinterpret_cast<HWND>(lParam);
-        if (from) {
-            for (Control* c : controls_)
-                if (c->hwnd_ == from) {
-                    c->onCommand(HIWORD(wParam));
-                    return 0;
-                }
-            return 0;
-        }
-        if (HIWORD(wParam) == 0) {
-            auto it = menuById_.find(LOWORD(wParam));
-            if (it != menuById_.end() && it->second->onClick) it->second->onClick();
-        }
-        return 0;
-    }
+    case WM_COMMAND: return onCommand(wParam, lParam);
     case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN: {
-        HWND from = reinterpret_cast<HWND>(lParam);
+    case WM_CTLCOLORBTN: return onControlColour(msg, wParam, lParam);
+    case WM_PRINTCLIENT:  // themed group boxes and check boxes draw the form behind them
+    case WM_ERASEBKGND: return onEraseBackground(reinterpret_cast<HDC>(wParam));
+    case WM_PAINT: return onPaint();
+    case WM_SETCURSOR: return onSetCursor(msg, wParam, lParam);
+    case WM_ACTIVATE: return onActivate(msg, wParam, lParam);
+    case 0x02E0 /* WM_DPICHANGED */: return onDpiChanged(wParam, lParam);
+    case WM_DESTROY: return onDestroy();
+    case WM_NCDESTROY: return onNcDestroy(msg, wParam, lParam);
+    default: return DefWindowProcA(hwnd_, msg, wParam, lParam);
+    }
+}
+
+LRESULT Form::onCommand(WPARAM wParam, LPARAM lParam) {
+    HWND from = reinterpret_cast<HWND>(lParam);
+    if (from) {
         for (Control* c : controls_)
-            if (c->hwnd_ == from && c->back_ != kNoColour) {
-                HDC dc = reinterpret_cast<HDC>(wParam);
-                SetBkColor(dc, c->back_);
-                SetTextColor(dc, GetSysColor(IsWindowEnabled(from) ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
-                return reinterpret_cast<LRESULT>(brushFor(c->back_));
+            if (c->hwnd_ == from) {
+                c->onCommand(HIWORD(wParam));
+                break;
             }
-        break;
-    }
-    case WM_PRINTCLIENT: {
-        // Themed group boxes and check boxes draw the form behind them.
-        RECT r;
-        GetClientRect(hwnd_, &r);
-        FillRect(reinterpret_cast<HDC>(wParam), &r, brushFor(style_.back));
         return 0;
     }
-    case WM_ERASEBKGND: {
-        RECT r;
-        GetClientRect(hwnd_, &r);
-        FillRect(reinterpret_cast<HDC>(wParam), &r, brushFor(style_.back));
-        return 1;
+    if (HIWORD(wParam) == 0) {
+        auto it = menuById_.find(LOWORD(wParam));
+        if (it != menuById_.end() && it->second->onClick) it->second->onClick();
     }
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        BeginPaint(hwnd_, &ps);
-        EndPaint(hwnd_, &ps);
-        // The paint event may re-read lists and set texts; those repaint only
-        // the controls, and a paint that arrives meanwhile is not run again.
-        if (!painting_) {
-            painting_ = true;
-            try {
-                Form_Paint();
-            } catch (...) {
-                painting_ = false;
-                throw;
-            }
-            painting_ = false;
+    return 0;
+}
+
+LRESULT Form::onControlColour(UINT msg, WPARAM wParam, LPARAM lParam) {
+    HWND from = reinterpret_cast<HWND>(lParam);
+    for (Control* c : controls_)
+        if (c->hwnd_ == from && c->back_ != kNoColour) {
+            HDC dc = reinterpret_cast<HDC>(wParam);
+            SetBkColor(dc, c->back_);
+            SetTextColor(dc, GetSysColor(IsWindowEnabled(from) ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
+            return reinterpret_cast<LRESULT>(brushFor(c->back_));
         }
-        return 0;
+    return DefWindowProcA(hwnd_, msg, wParam, lParam);
+}
+
+LRESULT Form::onEraseBackground(HDC dc) {
+    RECT r;
+    GetClientRect(hwnd_, &r);
+    FillRect(dc, &r, brushFor(style_.back));
+    return 1;
+}
+
+LRESULT Form::onPaint() {
+    PAINTSTRUCT ps;
+    BeginPaint(hwnd_, &ps);
+    EndPaint(hwnd_, &ps);
+    // The paint event may re-read lists and set texts; those repaint only the
+    // controls, and a paint that arrives meanwhile is not run again.
+    if (painting_) return 0;
+    painting_ = true;
+    struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+    } done{painting_};
+    Form_Paint();
+    return 0;
+}
+
+LRESULT Form::onSetCursor(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (!hourglass_) return DefWindowProcA(hwnd_, msg, wParam, lParam);
+    SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    return TRUE;
+}
+
+LRESULT Form::onActivate(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND f = GetFocus();
+        if (f && IsChild(hwnd_, f)) lastFocus_ = f;
+        return DefWindowProcA(hwnd_, msg, wParam, lParam);
     }
-    case WM_SETCURSOR:
-        if (hourglass_) {
-            SetCursor(LoadCursor(nullptr, IDC_WAIT));
-            return TRUE;
-        }
-        break;
-    case WM_ACTIVATE:
-        if (LOWORD(wParam) == WA_INACTIVE) {
-            HWND f = GetFocus();
-            if (f && IsChild(hwnd_, f)) lastFocus_ = f;
-            break;
-        }
-        // Unless the focus is on one of its controls already, the control that
-        // last had it (or the first tab stop) gets it.
-        if (!IsChild(hwnd_, GetFocus())) {
-            HWND back = lastFocus_;
-            if (!back || !IsWindow(back) || !IsChild(hwnd_, back) || !IsWindowVisible(back) ||
-                !IsWindowEnabled(back))
-                back = GetNextDlgTabItem(hwnd_, nullptr, FALSE);
-            if (back) SetFocus(back);
-            return 0;
-        }
-        break;
-    case 0x02E0: {  // WM_DPICHANGED
-        dpi_ = HIWORD(wParam);
-        const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-        SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        layout();
-        InvalidateRect(hwnd_, nullptr, TRUE);
-        return 0;
-    }
-    case WM_DESTROY:
-        if (quitOnDestroy) PostQuitMessage(0);
-        return 0;
-    case WM_NCDESTROY:
-        SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
-        hwnd_ = nullptr;
-        for (Control* c : controls_) c->hwnd_ = nullptr;
-        break;
-    }
+    // Unless the focus is on one of its controls already, the control that
+    // last had it (or the first tab stop) gets it.
+    if (IsChild(hwnd_, GetFocus())) return DefWindowProcA(hwnd_, msg, wParam, lParam);
+    HWND back = lastFocus_;
+    if (!back || !IsWindow(back) || !IsChild(hwnd_, back) || !IsWindowVisible(back) || !IsWindowEnabled(back))
+        back = GetNextDlgTabItem(hwnd_, nullptr, FALSE);
+    if (back) SetFocus(back);
+    return 0;
+}
+
+LRESULT Form::onDpiChanged(WPARAM wParam, LPARAM lParam) {
+    dpi_ = HIWORD(wParam);
+    const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+    SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    layout();
+    InvalidateRect(hwnd_, nullptr, TRUE);
+    return 0;
+}
+
+LRESULT Form::onDestroy() {
+    if (quitOnDestroy) PostQuitMessage(0);
+    return 0;
+}
+
+LRESULT Form::onNcDestroy(UINT msg, WPARAM wParam, LPARAM lParam) {
+    HWND self = hwnd_;
+    SetWindowLongPtrA(self, GWLP_USERDATA, 0);
+    hwnd_ = nullptr;
+    for (Control* c : controls_) c->hwnd_ = nullptr;
     return DefWindowProcA(self, msg, wParam, lParam);
 }
 

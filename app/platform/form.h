@@ -7,12 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "platform/browse_lists.h"
 #include "platform/controls.h"
 
 namespace platform {
-
-// The DPI that a window is shown at.
-UINT windowDpi(HWND w);
 
 struct FormStyle {
     std::string caption;
@@ -30,7 +28,8 @@ public:
     Form& operator=(const Form&) = delete;
 
     // Creates the window and its controls, runs the load event, then shows
-    // the window centred on the screen.
+    // the window centred on the screen. A run-time error when the window
+    // cannot be made.
     void create(HINSTANCE instance, int show = SW_SHOW);
     HWND hwnd() const { return hwnd_; }
     UINT dpi() const { return dpi_; }
@@ -40,9 +39,8 @@ public:
     void setHourglass(bool on);
     bool hourglass() const { return hourglass_; }
 
-    // Runs the message loop until the window is gone.
-    static int run();
-    // Lets keyboard navigation (Tab, access keys, arrows) reach the form.
+    // Lets keyboard navigation (Tab, access keys, arrows) reach the form;
+    // the message loop's filter once a form exists.
     static bool translateDialogMessage(MSG& msg);
 
     void destroy();
@@ -79,15 +77,32 @@ protected:
     virtual void unhandledFailure(const std::string& what);
 
 private:
-    friend class Control;
-    friend class OptionButton;
     static LRESULT CALLBACK windowProc(HWND, UINT, WPARAM, LPARAM);
     static LRESULT CALLBACK frameProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     LRESULT handle(UINT msg, WPARAM wParam, LPARAM lParam);
+
+    // Creation (form.cpp).
+    void createMenus(HINSTANCE instance);
+    void createControls(HINSTANCE instance);
+    void createTooltips(HINSTANCE instance);
+    // The messages, one member each (form.cpp).
+    LRESULT onCommand(WPARAM wParam, LPARAM lParam);
+    LRESULT onControlColour(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT onEraseBackground(HDC dc);
+    LRESULT onPaint();
+    LRESULT onSetCursor(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT onActivate(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT onDpiChanged(WPARAM wParam, LPARAM lParam);
+    LRESULT onDestroy();
+    LRESULT onNcDestroy(UINT msg, WPARAM wParam, LPARAM lParam);
+
+    // Layout, DPI and fonts (form_layout.cpp).
     void layout();
     HFONT fontFor(const FontSpec& wanted);
     HFONT windowFont();
     HBRUSH brushFor(COLORREF colour);
+
+    // The keyboard (form_keyboard.cpp).
     void arrangeTabOrder();
     bool moveInOptionGroup(HWND focus, int step);
 

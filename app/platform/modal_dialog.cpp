@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "platform/layout.h"
 #include "platform/runtime_error.h"
 
 namespace platform {
@@ -83,11 +84,9 @@ INT_PTR ModalDialog::handle(UINT msg, WPARAM wParam, LPARAM) {
         RECT r = {0, 0, toPixels(width_), toPixels(height_)};
         AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongA(hwnd_, GWL_STYLE)), FALSE,
                            static_cast<DWORD>(GetWindowLongA(hwnd_, GWL_EXSTYLE)));
-        int w = r.right - r.left, h = r.bottom - r.top;
-        RECT work;
-        SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-        SetWindowPos(hwnd_, nullptr, work.left + (work.right - work.left - w) / 2,
-                     work.top + (work.bottom - work.top - h) / 2, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(hwnd_, nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        centreOnWorkArea(hwnd_);
         focusGiven_ = false;
         onInit();
         // FALSE keeps the focus where onInit put it.

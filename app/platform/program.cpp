@@ -4,7 +4,6 @@
 
 #include <vector>
 
-#include "platform/form.h"
 #include "platform/runtime_error.h"
 
 namespace platform {
@@ -46,20 +45,6 @@ void startProgram(const std::string& commandLine, int showState, const std::stri
         throw RuntimeError(kFileNotFound);
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
-}
-
-void doEvents() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) {
-            PostQuitMessage(static_cast<int>(msg.wParam));
-            break;
-        }
-        if (!Form::translateDialogMessage(msg)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-    }
 }
 
 }  // namespace platform

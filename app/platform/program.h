@@ -1,4 +1,4 @@
-// The program itself: its folder, ending it, and letting pending events run.
+// The program itself: its folder, ending it, and starting other programs.
 #pragma once
 #include <string>
 
@@ -21,8 +21,5 @@ void setEndProgramSeam(void (*seam)());  // the seam must not return normally
 // works in the given folder, or in this program's current one when that is
 // empty. A program that cannot be started is a run-time error 53.
 void startProgram(const std::string& commandLine, int showState, const std::string& workingFolder = "");
-
-// Processes the window messages that are waiting, then returns.
-void doEvents();
 
 }  // namespace platform

@@ -4,7 +4,7 @@
 
 #include "platform/files.h"
 #include "platform/guarded.h"
-#include "platform/program.h"
+#include "platform/message_loop.h"
 #include "split/job.h"
 #include "split/names.h"
 #include "split/run.h"

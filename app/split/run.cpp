@@ -5,7 +5,7 @@
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/guarded.h"
-#include "platform/program.h"
+#include "platform/message_loop.h"
 #include "split/job.h"
 #include "split/library.h"
 #include "split/names.h"

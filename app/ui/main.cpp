@@ -1,12 +1,22 @@
 // Cleavo: the main window is the whole program.
 #include <windows.h>
 
-#include "platform/form.h"
+#include <exception>
+
+#include "platform/message_loop.h"
+#include "platform/runtime_error.h"
 #include "ui/frm_splitter.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     frmSplitter window;
     window.quitOnDestroy = true;
-    window.create(instance, show);
-    return platform::Form::run();
+    try {
+        window.create(instance, show);
+    } catch (const std::exception& e) {
+        // Nothing of the window can be trusted: say why, and end.
+        MessageBoxA(nullptr, (std::string("Cleavo cannot open its window: ") + e.what()).c_str(),
+                    "Cleavo File Splitter", MB_OK | MB_ICONERROR);
+        return 1;
+    }
+    return platform::runMessageLoop();
 }

@@ -9,6 +9,7 @@
 #include "about/frm_about.h"
 #include "app/support/splitter_window.h"
 #include "platform/dialogs.h"
+#include "platform/files.h"
 #include "platform/modal_dialog.h"
 #include "platform/program.h"
 #include "platform/runtime_error.h"

@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "platform/controls.h"
+#include "platform/message_loop.h"
 #include "platform/program.h"
 
 namespace testing_support {

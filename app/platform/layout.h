@@ -1,0 +1,17 @@
+// Sizes and places on the screen: a window's DPI, twips in pixels, and
+// centring a window on the screen's work area.
+#pragma once
+#include <windows.h>
+
+namespace platform {
+
+// The DPI that a window is shown at (the system's, where the window cannot say).
+UINT windowDpi(HWND w);
+
+// 1,440 twips to the inch.
+inline int twipsToPixels(int twips, UINT dpi) { return MulDiv(twips, static_cast<int>(dpi), 1440); }
+
+// Moves a window to the middle of the screen's work area, keeping its size.
+void centreOnWorkArea(HWND w);
+
+}  // namespace platform
