@@ -9,6 +9,13 @@ namespace platform {
 
 namespace {
 bool sameNoCase(const std::string& a, const std::string& b) { return lstrcmpiA(a.c_str(), b.c_str()) == 0; }
+
+// The lists start in the program's working folder.
+std::string startFolder() {
+    char cwd[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, cwd);
+    return normaliseFolder(cwd);
+}
 }  // namespace
 
 // --- drive list -------------------------------------------------------------
@@ -93,9 +100,7 @@ void DriveList::onCommand(int code) {
 // --- folder list ------------------------------------------------------------
 
 void FolderList::onCreated() {
-    char cwd[MAX_PATH] = {};
-    GetCurrentDirectoryA(MAX_PATH, cwd);
-    path_ = normaliseFolder(cwd);
+    path_ = startFolder();
     fill();
 }
 
@@ -165,9 +170,7 @@ void FolderList::onCommand(int code) {
 // --- file list --------------------------------------------------------------
 
 void FileList::onCreated() {
-    char cwd[MAX_PATH] = {};
-    GetCurrentDirectoryA(MAX_PATH, cwd);
-    path_ = normaliseFolder(cwd);
+    path_ = startFolder();
     fill();
 }
 
