@@ -3,11 +3,11 @@
 #include <cstring>
 #include <vector>
 
-#include "platform/runtime_error.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/late_bound.h"
 #include "platform/program.h"
+#include "platform/runtime_error.h"
 #include "res/version.h"
 #include "ui/frm_splitter.h"
 

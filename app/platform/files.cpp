@@ -57,12 +57,6 @@ bool anythingExists(const std::string& path) {
     return find(path, fd);
 }
 
-uint64_t fileLength(const std::string& path) {
-    FileStamp stamp;
-    if (!stampFile(path, stamp)) throw RuntimeError(kFileNotFound);
-    return stamp.length;
-}
-
 bool stampFile(const std::string& path, FileStamp& stamp) {
     WIN32_FILE_ATTRIBUTE_DATA data;
     QuietDriveErrors quiet;

@@ -30,10 +30,6 @@ bool ordinaryFileExists(const std::string& path);
 // True when a directory search finds anything at the path, folders included.
 bool anythingExists(const std::string& path);
 
-// The 64-bit length of a file; a run-time error 53 when it is missing or
-// cannot be queried. Paths past the classic 260 characters are read too.
-uint64_t fileLength(const std::string& path);
-
 // Who a file is, whatever path reaches it: drive letters, mapped and UNC
 // paths, short names, links and letter case all lead to one identity.
 struct FileIdentity {
@@ -54,7 +50,8 @@ struct FileStamp {
     bool operator==(const FileStamp& o) const { return length == o.length && lastWrite == o.lastWrite; }
     bool operator!=(const FileStamp& o) const { return !(*this == o); }
 };
-// False when the file cannot be queried.
+// False when the file cannot be queried; paths past the classic 260
+// characters are read too.
 bool stampFile(const std::string& path, FileStamp& stamp);
 
 // The name of the file system ("NTFS", "FAT32", ...) of the volume that holds

@@ -2,10 +2,12 @@
 #include "settings/settings_file.h"
 
 #include <cmath>
+#include <functional>
 #include <vector>
 
 #include "platform/dialogs.h"
 #include "platform/files.h"
+#include "platform/guarded.h"
 #include "platform/numbers.h"
 #include "platform/program.h"
 #include "platform/runtime_error.h"
@@ -111,14 +113,10 @@ void frmSplitter::mnuLoadINI_Click() {
     // Each line that a control refuses is named in the end; the others apply.
     std::vector<std::string> faults;
     for (size_t n = record.count + 1; n <= 8; ++n) faults.push_back(settings::missingLine(static_cast<int>(n)));
-    auto apply = [&](int n, auto&& action) {
-        try {
-            action();
-        } catch (const RuntimeError& e) {
-            faults.push_back(settings::faultyLine(n, settingsIn[static_cast<size_t>(n)], e.description()));
-        } catch (const std::exception&) {
-            faults.push_back(settings::faultyLine(n, settingsIn[static_cast<size_t>(n)], "Out of memory"));
-        }
+    auto apply = [&](int n, const std::function<void()>& action) {
+        platform::guarded(action, [&](long, const std::string& description, int) {
+            faults.push_back(settings::faultyLine(n, settingsIn[static_cast<size_t>(n)], description));
+        });
     };
     if (cmdSPlit.caption() == kOutputChoice) {
         apply(4, [&] { CleavDrive.setDrive(settingsIn[4]); });

@@ -16,7 +16,7 @@ using platform::step;
 std::string writeBatchFile(const SplitJob& job, RunView& view, bool& namesEveryFile) {
     step(630);
     step(640);
-    std::string batchPath = platform::joinFolder(job.outDir, job.batchStem + ".bat");
+    const std::string path = batchPath(job.outDir, job.batchStem);
     step(650);
     step(655);
     view.repaintStatus();
@@ -28,11 +28,11 @@ std::string writeBatchFile(const SplitJob& job, RunView& view, bool& namesEveryF
     if (!namesEveryFile) {
         // A batch file left from an earlier split of this name would now
         // join pieces that this run has replaced.
-        platform::deleteFileQuietly(batchPath);
-        return batchPath;
+        platform::deleteFileQuietly(path);
+        return path;
     }
     step(660);
-    platform::OutputFile file(batchPath);
+    platform::OutputFile file(path);
     step(710);
     try {
         file.write(text);
@@ -44,7 +44,7 @@ std::string writeBatchFile(const SplitJob& job, RunView& view, bool& namesEveryF
     step(720);
     platform::doEvents();
     step(730);
-    return batchPath;
+    return path;
 }
 
 }  // namespace split

@@ -18,7 +18,7 @@ std::string inputTargetClash(const SplitJob& job, const std::string& inDir, cons
     if (!platform::identifyFile(job.inPath, input)) return inputClash(inDir, fileName, job.outDir);
     for (int n = 1; n <= 99; ++n)
         if (isInput(piecePath(job.outDir, job.pieceStem, n), input)) return overwrittenByPiecesText(fileName);
-    if (isInput(platform::joinFolder(job.outDir, job.batchStem + ".bat"), input)) return overwrittenByBatchText(fileName);
+    if (isInput(batchPath(job.outDir, job.batchStem), input)) return overwrittenByBatchText(fileName);
     return "";
 }
 

@@ -67,6 +67,10 @@ std::string piecePath(const std::string& folder, const std::string& stem, int n)
     return platform::joinFolder(folder, stem + ".S" + platform::twoDigits(n));
 }
 
+std::string batchPath(const std::string& folder, const std::string& batchStem) {
+    return platform::joinFolder(folder, batchStem + ".bat");
+}
+
 std::string batchLine(const std::string& pieceStem, const std::string& batchStem, const std::string& extension,
                       int pieceCount) {
     const std::string stem = escapePercent(pieceStem);

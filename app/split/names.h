@@ -16,6 +16,8 @@ std::string extension(const std::string& fileName);
 
 // platform::joinFolder(folder, stem + ".S" + two digits of n)
 std::string piecePath(const std::string& folder, const std::string& stem, int n);
+// platform::joinFolder(folder, batchStem + ".bat")
+std::string batchPath(const std::string& folder, const std::string& batchStem);
 
 // The one line of the recombination batch file, without its CR LF, in the
 // program's ANSI text. Every "%" of a name is written "%%" so that the

@@ -66,7 +66,7 @@ RunResult runPieces(const SplitJob& job, RunView& view) {
     // The pieces hold the file only if nobody changed it since it was measured.
     platform::FileStamp now;
     if (job.stamped && (!platform::stampFile(job.inPath, now) || now != job.inputStamp)) {
-        platform::deleteFileQuietly(platform::joinFolder(job.outDir, job.batchStem + ".bat"));
+        platform::deleteFileQuietly(batchPath(job.outDir, job.batchStem));
         view.showHourglass(false);
         view.enableSplitButton();
         platform::msgBox(inputChangedMessage(job.inPath), platform::kCritical);
