@@ -25,8 +25,8 @@ t_cat=$(seconds cat "$work/input.bin")
 sync
 t_gnu=$(seconds split -b "$piece" "$work/input.bin" "$work/gnu/piece.")
 sync
-in_w=$(winepath -w "$work/input.bin"); out_w=$(winepath -w "$work/cleavo")
-t_cleavo=$(seconds wine "$BUILD/bin/cleavo_bench.exe" "$in_w" "$out_w" "$piece")
+in_w=$("$WINE" winepath -w "$work/input.bin"); out_w=$("$WINE" winepath -w "$work/cleavo")
+t_cleavo=$(seconds "$WINE" "$BUILD/bin/cleavo_bench.exe" "$in_w" "$out_w" "$piece")
 sync
 cat "$work"/cleavo/bench.S* | cmp - "$work/input.bin" && echo "cleavo pieces joined equal the input"
 
