@@ -4,7 +4,6 @@
 
 #include "platform/files.h"
 #include "platform/guarded.h"
-#include "platform/message_loop.h"
 #include "split/job.h"
 #include "split/names.h"
 #include "split/run.h"
@@ -20,7 +19,7 @@ std::string writeBatchFile(const SplitJob& job, RunView& view, bool& namesEveryF
     step(650);
     step(655);
     view.repaintStatus();
-    platform::doEvents();
+    view.doEvents();
     step(670);
     // The command interpreter reads batch files in the OEM code page.
     std::string text;
@@ -42,7 +41,7 @@ std::string writeBatchFile(const SplitJob& job, RunView& view, bool& namesEveryF
         throw;
     }
     step(720);
-    platform::doEvents();
+    view.doEvents();
     step(730);
     return path;
 }

@@ -63,8 +63,10 @@ std::string extension(const std::string& fileName) {
     return dot == std::string::npos ? std::string() : fileName.substr(dot);
 }
 
+std::string pieceName(const std::string& stem, int n) { return stem + ".S" + platform::twoDigits(n); }
+
 std::string piecePath(const std::string& folder, const std::string& stem, int n) {
-    return platform::joinFolder(folder, stem + ".S" + platform::twoDigits(n));
+    return platform::joinFolder(folder, pieceName(stem, n));
 }
 
 std::string batchPath(const std::string& folder, const std::string& batchStem) {
@@ -152,6 +154,13 @@ std::string overwrittenByBatchText(const std::string& fileName) {
            "Choose another output folder or rename the file.";
 }
 
+std::string overwrittenByJoinerText(const std::string& fileName) {
+    return "The file " + fileName + " would be overwritten by its own joiner script.\r\n"
+           "Choose another output folder or rename the file.";
+}
+
+std::string pieceDoneStatus(int pieceNo) { return "File " + std::to_string(pieceNo) + " Done! Reading..."; }
+
 std::string inputClash(const std::string& inDir, const std::string& fileName, const std::string& outDir) {
     if (!sameName(withoutTrailingSeparators(inDir), withoutTrailingSeparators(outDir))) return "";
     // The pieces keep all but the last four characters, so the input is one of
@@ -165,6 +174,7 @@ std::string inputClash(const std::string& inDir, const std::string& fileName, co
         last.substr(2) != "00")
         return overwrittenByPiecesText(fileName);
     if (sameName(fileName, batchStem(fileName) + ".bat")) return overwrittenByBatchText(fileName);
+    if (sameName(fileName, batchStem(fileName) + ".sh")) return overwrittenByJoinerText(fileName);
     return "";
 }
 

@@ -14,7 +14,9 @@ std::string batchStem(const std::string& fileName);
 // The name from its first "." to the end; empty without one.
 std::string extension(const std::string& fileName);
 
-// platform::joinFolder(folder, stem + ".S" + two digits of n)
+// stem + ".S" + two digits of n
+std::string pieceName(const std::string& stem, int n);
+// platform::joinFolder(folder, pieceName(stem, n))
 std::string piecePath(const std::string& folder, const std::string& stem, int n);
 // platform::joinFolder(folder, batchStem + ".bat")
 std::string batchPath(const std::string& folder, const std::string& batchStem);
@@ -55,6 +57,10 @@ std::string inputChangedMessage(const std::string& inPath);
 // The refusals when a split would overwrite or delete its own input.
 std::string overwrittenByPiecesText(const std::string& fileName);
 std::string overwrittenByBatchText(const std::string& fileName);
+std::string overwrittenByJoinerText(const std::string& fileName);
+
+// "File " n " Done! Reading..."
+std::string pieceDoneStatus(int pieceNo);
 
 // A refusal text when splitting fileName into outDir would overwrite or
 // delete the input itself, judged by the names alone (the input named like

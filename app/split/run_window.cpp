@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/dialogs.h"
+#include "platform/message_loop.h"
 #include "split/job.h"
 #include "split/names.h"
 #include "split/run.h"
@@ -18,6 +19,8 @@ public:
     bool pauseWanted() const override { return w_.pauseFlag != 0; }
     void enableSplitButton() override { w_.cmdSPlit.setEnabled(true); }
     void showHourglass(bool on) override { w_.setHourglass(on); }
+    void tell(const std::string& text, unsigned icon) override { platform::msgBox(text, icon); }
+    void doEvents() override { platform::doEvents(); }
 
 private:
     frmSplitter& w_;
