@@ -6,6 +6,7 @@
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/guarded.h"
+#include "platform/runtime_error.h"
 #include "split/input_hashes.h"
 #include "split/job.h"
 #include "split/kit.h"
@@ -38,6 +39,7 @@ KitContents kitOf(const SplitJob& job, InputHashes& hashes) {
 RunResult writePieces(const SplitJob& job, RunView& view) {
     RunResult result;
     InputHashes hashes;
+    bool inputCutShort = false;
     int64_t pieceStart = 0;
     step(500);
     int64_t pieceEnd = job.pieceSize;
@@ -58,7 +60,13 @@ RunResult writePieces(const SplitJob& job, RunView& view) {
         }
         step(575);
         // The last pieces may reach past the input's end: they hold what is left.
-        hashes.addPiece(job.inPath, std::min(pieceStart, job.fileSize), std::min(pieceEnd, job.fileSize));
+        try {
+            hashes.addPiece(job.inPath, std::min(pieceStart, job.fileSize), std::min(pieceEnd, job.fileSize));
+        } catch (const platform::RuntimeError& e) {
+            if (e.number() != platform::kInputPastEnd) throw;
+            inputCutShort = true;  // shortened since it was measured
+            break;
+        }
         step(580);
         pieceStart += job.pieceSize;
         step(590);
@@ -76,7 +84,7 @@ RunResult writePieces(const SplitJob& job, RunView& view) {
 
     // The pieces hold the file only if nobody changed it since it was measured.
     platform::FileStamp now;
-    if (job.stamped && (!platform::stampFile(job.inPath, now) || now != job.inputStamp)) {
+    if (inputCutShort || (job.stamped && (!platform::stampFile(job.inPath, now) || now != job.inputStamp))) {
         deleteOutputsOfEarlierSplit(job);
         view.showHourglass(false);
         view.enableSplitButton();
