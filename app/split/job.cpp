@@ -1,5 +1,6 @@
 #include "split/job.h"
 
+#include "split/batch.h"
 #include "split/kit.h"
 #include "split/names.h"
 

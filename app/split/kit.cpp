@@ -1,7 +1,6 @@
 #include "split/kit.h"
 
-#include <windows.h>
-
+#include "platform/ansi_text.h"
 #include "platform/files.h"
 #include "split/job.h"
 
@@ -15,17 +14,6 @@ std::string checksumPath(const std::string& folder, const std::string& fileName)
     return platform::joinFolder(folder, fileName + ".sha256");
 }
 
-std::string ansiToUtf8(const std::string& ansi) {
-    if (ansi.empty()) return ansi;
-    int n = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(n > 0 ? n : 0), L'\0');
-    if (n > 0) MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), &wide[0], n);
-    int m = WideCharToMultiByte(CP_UTF8, 0, wide.data(), n, nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<size_t>(m > 0 ? m : 0), '\0');
-    if (m > 0) WideCharToMultiByte(CP_UTF8, 0, wide.data(), n, &utf8[0], m, nullptr, nullptr);
-    return utf8;
-}
-
 std::string shellQuoted(const std::string& text) {
     std::string out = "'";
     for (char c : text) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
@@ -35,15 +23,15 @@ std::string shellQuoted(const std::string& text) {
 std::string checksumText(const KitContents& kit) {
     std::string text;
     for (size_t i = 0; i < kit.pieces.size(); ++i)
-        text += kit.pieces[i].hex + "  " + ansiToUtf8(kit.pieceNames[i]) + "\n";
-    return text + kit.wholeHex + "  " + ansiToUtf8(kit.target) + "\n";
+        text += kit.pieces[i].hex + "  " + platform::utf8FromAnsi(kit.pieceNames[i]) + "\n";
+    return text + kit.wholeHex + "  " + platform::utf8FromAnsi(kit.target) + "\n";
 }
 
 std::string joinerScript(const KitContents& kit) {
-    const std::string target = shellQuoted(ansiToUtf8(kit.target));
+    const std::string target = shellQuoted(platform::utf8FromAnsi(kit.target));
     std::string checks, pieces;
     for (size_t i = 0; i < kit.pieces.size(); ++i) {
-        const std::string name = shellQuoted(ansiToUtf8(kit.pieceNames[i]));
+        const std::string name = shellQuoted(platform::utf8FromAnsi(kit.pieceNames[i]));
         checks += "check " + name + " " + std::to_string(kit.pieces[i].size) + " " + kit.pieces[i].hex + "\n";
         pieces += " ./" + name;
     }
@@ -51,7 +39,7 @@ std::string joinerScript(const KitContents& kit) {
     // name beginning with "-" is never read as an option.
     return "#!/bin/sh\n"
            "# Rebuilds " + target + " from its pieces beside this script and checks it.\n"
-           "# Run: sh " + shellQuoted(ansiToUtf8(kit.target.substr(0, kit.target.find('.')) + ".sh")) + "\n"
+           "# Run: sh " + shellQuoted(platform::utf8FromAnsi(kit.target.substr(0, kit.target.find('.')) + ".sh")) + "\n"
            "cd -- \"$(dirname -- \"$0\")\" || exit 1\n"
            "if command -v sha256sum >/dev/null 2>&1; then\n"
            "  sum256() { sha256sum < \"$1\" | cut -c1-64; }\n"

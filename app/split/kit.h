@@ -32,8 +32,6 @@ std::string checksumText(const KitContents& kit);
 std::string joinerScript(const KitContents& kit);
 // The text in single quotes for sh, each "'" written '\''.
 std::string shellQuoted(const std::string& text);
-// ANSI text of the program as UTF-8.
-std::string ansiToUtf8(const std::string& ansi);
 
 // Writes both files of the job's kit; nothing of it is left when one cannot
 // be written (the run-time error goes on to the caller).

@@ -8,11 +8,12 @@
 #include "platform/guarded.h"
 #include "platform/runtime_error.h"
 #include "split/input_hashes.h"
+#include "split/batch.h"
 #include "split/job.h"
 #include "split/kit.h"
 #include "split/library.h"
+#include "split/messages.h"
 #include "split/names.h"
-#include "split/plan.h"
 
 namespace split {
 
@@ -104,7 +105,7 @@ RunResult writePieces(const SplitJob& job, RunView& view) {
 
 RunResult runPieces(const SplitJob& job, RunView& view) {
     step(520);
-    view.setStatus("Reading...");
+    view.setStatus(kStatusReading);
     step(530);
     view.repaintStatus();
     step(535);

@@ -46,8 +46,4 @@ struct RunResult {
 // one of an earlier split. The hourglass is off again unless all is written.
 RunResult runPieces(const SplitJob& job, RunView& view);
 
-// The batch file of the job's pieces in their folder; its path. namesEveryFile
-// is false, and no file is left, when a name has no OEM form.
-std::string writeBatchFile(const SplitJob& job, RunView& view, bool& namesEveryFile);
-
 }  // namespace split

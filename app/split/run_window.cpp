@@ -6,7 +6,7 @@
 #include "platform/dialogs.h"
 #include "platform/message_loop.h"
 #include "split/job.h"
-#include "split/names.h"
+#include "split/messages.h"
 #include "split/run.h"
 #include "ui/frm_splitter.h"
 
@@ -38,7 +38,7 @@ void frmSplitter::runSplit(split::SplitJob& job) {
                                       : split::successMessageWithoutBatch(run.batchPath, inFileName),
                      platform::kExclamation);
     step(750);
-    lblStatus.setCaption("Operation Complete");
+    lblStatus.setCaption(split::kStatusComplete);
     step(760);
     lblStatus.refreshNow();
     backToFileChoice();
