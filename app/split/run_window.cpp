@@ -4,8 +4,9 @@
 #include <string>
 
 #include "platform/dialogs.h"
+#include "platform/message_loop.h"
 #include "split/job.h"
-#include "split/names.h"
+#include "split/messages.h"
 #include "split/run.h"
 #include "ui/frm_splitter.h"
 
@@ -18,6 +19,8 @@ public:
     bool pauseWanted() const override { return w_.pauseFlag != 0; }
     void enableSplitButton() override { w_.cmdSPlit.setEnabled(true); }
     void showHourglass(bool on) override { w_.setHourglass(on); }
+    void tell(const std::string& text, unsigned icon) override { platform::msgBox(text, icon); }
+    void doEvents() override { platform::doEvents(); }
 
 private:
     frmSplitter& w_;
@@ -35,7 +38,7 @@ void frmSplitter::runSplit(split::SplitJob& job) {
                                       : split::successMessageWithoutBatch(run.batchPath, inFileName),
                      platform::kExclamation);
     step(750);
-    lblStatus.setCaption("Operation Complete");
+    lblStatus.setCaption(split::kStatusComplete);
     step(760);
     lblStatus.refreshNow();
     backToFileChoice();
