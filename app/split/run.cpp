@@ -9,11 +9,25 @@
 #include "split/job.h"
 #include "split/library.h"
 #include "split/names.h"
+#include "split/piece_check.h"
 #include "split/plan.h"
 
 namespace split {
 
 using platform::step;
+
+namespace {
+// A piece the library reports written is counted only if the disk holds it
+// whole; true, after saying why, when it does not.
+bool stopUnlessWhole(const PieceWatch& watch, uint64_t length, RunView& view) {
+    const std::string why = watch.notWhole(length);
+    if (why.empty()) return false;
+    view.showHourglass(false);
+    view.enableSplitButton();
+    platform::msgBox(why, platform::kCritical);
+    return true;
+}
+}  // namespace
 
 RunResult runPieces(const SplitJob& job, RunView& view) {
     RunResult result;
@@ -40,11 +54,17 @@ RunResult runPieces(const SplitJob& job, RunView& view) {
         step(550);
         platform::doEvents();
         step(560);
+        PieceWatch watch(piece);
         bool copied = copyPiece(job.inPath, piece, pieceStart, pieceEnd, pieceNo, job.pieceCount);
         step(570);
         if (!copied) {
-            // The library has told the user; the pieces written so far stay.
+            // The library has told the user; the whole pieces before stay.
+            watch.dropUnfinished();
             view.showHourglass(false);
+            result.end = RunEnd::kPieceFailed;
+            return result;
+        }
+        if (stopUnlessWhole(watch, pieceLength(pieceStart, pieceEnd, job.fileSize), view)) {
             result.end = RunEnd::kPieceFailed;
             return result;
         }

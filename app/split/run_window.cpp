@@ -60,3 +60,9 @@ void frmSplitter::backToFileChoice() {
     step(820);
     Form_Load();
 }
+
+void frmSplitter::restartAsAtStartUp() {
+    setHourglass(false);
+    lblStatus.setCaption("Cleavo Status.");
+    backToFileChoice();
+}

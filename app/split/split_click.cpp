@@ -1,16 +1,20 @@
 // The Split button: the move to the output-choice phase, then the checks and
 // the plan of a split up to its first piece.
 #include <string>
+#include <vector>
 
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/numbers.h"
 #include "platform/program.h"
 #include "platform/runtime_error.h"
+#include "split/device_names.h"
+#include "split/earlier_split.h"
 #include "split/input_guard.h"
 #include "split/job.h"
 #include "split/library.h"
 #include "split/names.h"
+#include "split/output_names.h"
 #include "split/plan.h"
 #include "split/refusals.h"
 #include "ui/frm_splitter.h"
@@ -140,6 +144,20 @@ bool frmSplitter::planSplit(split::SplitJob& job) {
         return refuse();
     }
 
+    // Before anything is deleted or written: names Windows keeps for devices,
+    // then another file's split that this one would replace.
+    const std::vector<std::string> mayWrite = split::namesRunWrites(job.pieceStem, job.batchStem, inFileName, 99);
+    const std::string reserved = split::reservedNameRefusal(inFileName, mayWrite);
+    if (!reserved.empty()) {
+        platform::msgBox(reserved, platform::kExclamation);
+        chosenFileUnusable_ = true;  // only another name helps
+        return refuse();
+    }
+    const std::string owner = split::otherSplitOwner(job.outDir, mayWrite, inFileName);
+    if (!owner.empty() && platform::msgBox(split::replaceQuestion(job.outDir, owner, inFileName),
+                                           split::kReplaceQuestionStyle) != platform::kAnswerYes)
+        return refuse();
+
     step(145);
     if (deletePartialFlag) {
         for (int n = 1; n <= 99; ++n) {
@@ -215,6 +233,12 @@ bool frmSplitter::planSplit(split::SplitJob& job) {
     if (plan.pieceSize > split::largestFileOn(fileSystem)) {
         platform::msgBox(split::pieceTooLargeForDrive(split::driveOf(job.outDir), fileSystem, plan.pieceSize),
                          platform::kExclamation);
+        return refuse();
+    }
+    const std::string inTheWay = split::nameInTheWay(
+        job.outDir, split::namesRunWrites(job.pieceStem, job.batchStem, inFileName, plan.pieceCount));
+    if (!inTheWay.empty()) {
+        platform::msgBox(inTheWay, platform::kExclamation);
         return refuse();
     }
     job.pieceSize = plan.pieceSize;

@@ -131,6 +131,9 @@ private:
     // Back to choosing a file: the Split button's first caption, the file
     // list shown again, then the start-up reset.
     void backToFileChoice();
+    // The restart that "Click to restart program." promises: no hourglass,
+    // the start-up status line, then back to choosing a file.
+    void restartAsAtStartUp();
 
     // The settings file at start-up (settings/): whether there is one, and
     // its reader, which passes over failures.

@@ -70,31 +70,6 @@ TEST(RunFailure, InputLockedAfterItWasChosenStopsAtPieceOne) {
     EXPECT_EQ(win.libraryBoxes.seen().size(), 1u);
 }
 
-TEST(RunFailure, BatchFileThatCannotBeCreatedEndsInTheErrorTailAndKeepsThePieces) {
-    TempDir in, out;
-    const std::string input = patternBytes(4000, 52);
-    writeFile(in / "data.bin", input);
-    // A folder of the batch file's name: no file of that name can be created.
-    // (A read-only file would not do here: the tests run as root, and Wine
-    // lets root write it.)
-    ASSERT_TRUE(CreateDirectoryA((out / "data.bat").c_str(), nullptr));
-    SplitterWindow win(in.path());
-    frmSplitter& w = win.w();
-    win.chooseFile(in.path(), "data.bin");
-    chooseIntoYFiles(w, "2");
-    win.splitInto(out.path());
-
-    // Creating the batch file is line 660 of the click.
-    ASSERT_EQ(win.boxes.texts(),
-              (std::vector<std::string>{report(70, "Permission denied", 660), "Click to restart program."}));
-    EXPECT_EQ(win.boxes.shown[0].style & kIconMask, kCriticalIcon);
-    EXPECT_EQ(win.boxes.shown[1].style & kIconMask, kExclamationIcon);
-    EXPECT_EQ(filesIn(out.path()), (std::vector<std::string>{"data.S01", "data.S02"}));
-    EXPECT_EQ(readFile(out / "data.S01") + readFile(out / "data.S02"), input);
-    EXPECT_EQ(readFile(in / "data.bin"), input);
-    EXPECT_EQ(w.cmdSPlit.caption(), "&Split files now!");
-}
-
 TEST(RunErrorTail, InputNameShorterThanFourCharacters) {
     TempDir in, out, outNext;
     writeFile(in / "abc", patternBytes(100, 53));

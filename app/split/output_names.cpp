@@ -1,0 +1,42 @@
+#include "split/output_names.h"
+
+#include "platform/file_kind.h"
+#include "platform/files.h"
+#include "platform/numbers.h"
+
+namespace split {
+
+std::vector<std::string> namesRunWrites(const std::string& pieceStem, const std::string& batchStem,
+                                        const std::string& inFileName, int pieceCount) {
+    std::vector<std::string> names;
+    for (int n = 1; n <= pieceCount; ++n) names.push_back(pieceStem + ".S" + platform::twoDigits(n));
+    names.push_back(batchStem + ".bat");
+    names.push_back(batchStem + ".sh");
+    names.push_back(inFileName + ".sha256");
+    return names;
+}
+
+std::string nameInTheWay(const std::string& folder, const std::vector<std::string>& names) {
+    const std::string choose = "\r\nChoose another output folder, or move or rename what is in the way.";
+    for (const std::string& name : names) {
+        const std::string path = platform::joinFolder(folder, name);
+        switch (platform::fileKindAt(path)) {
+        case platform::FileKind::kNothing: break;
+        case platform::FileKind::kFolder:
+            return "The folder " + path + " is in the way: this split must write a file of that name there." + choose;
+        case platform::FileKind::kDevice:
+            return "Windows takes " + path + " for a device, not a file: what this split wrote there would be lost." +
+                   choose;
+        case platform::FileKind::kDiskFile:
+            if (platform::replaceableFile(path)) break;
+            [[fallthrough]];
+        case platform::FileKind::kUnknown:
+            return "The file " + path +
+                   " is in the way: this split must replace it, but it cannot be written (it is read-only, hidden, "
+                   "a system file or in use)." + choose;
+        }
+    }
+    return "";
+}
+
+}  // namespace split
