@@ -17,11 +17,18 @@ namespace split {
 using platform::step;
 
 namespace {
+// The pieces hold the file only if nobody changed it since it was measured.
+bool inputChanged(const SplitJob& job) {
+    platform::FileStamp now;
+    return job.stamped && (!platform::stampFile(job.inPath, now) || now != job.inputStamp);
+}
+
 // A piece the library reports written is counted only if the disk holds it
 // whole; true, after saying why, when it does not.
-bool stopUnlessWhole(const PieceWatch& watch, uint64_t length, RunView& view) {
-    const std::string why = watch.notWhole(length);
+bool stopUnlessWhole(const SplitJob& job, const PieceWatch& watch, uint64_t length, RunView& view) {
+    std::string why = watch.notWhole(length);
     if (why.empty()) return false;
+    if (inputChanged(job)) why = inputChangedMessage(job.inPath);
     view.showHourglass(false);
     view.enableSplitButton();
     platform::msgBox(why, platform::kCritical);
@@ -64,7 +71,7 @@ RunResult runPieces(const SplitJob& job, RunView& view) {
             result.end = RunEnd::kPieceFailed;
             return result;
         }
-        if (stopUnlessWhole(watch, pieceLength(pieceStart, pieceEnd, job.fileSize), view)) {
+        if (stopUnlessWhole(job, watch, pieceLength(pieceStart, pieceEnd, job.fileSize), view)) {
             result.end = RunEnd::kPieceFailed;
             return result;
         }
@@ -83,9 +90,7 @@ RunResult runPieces(const SplitJob& job, RunView& view) {
             platform::msgBox(pauseMessage(pieceNo, job.pieceCount), platform::kInformation);
     }
 
-    // The pieces hold the file only if nobody changed it since it was measured.
-    platform::FileStamp now;
-    if (job.stamped && (!platform::stampFile(job.inPath, now) || now != job.inputStamp)) {
+    if (inputChanged(job)) {
         platform::deleteFileQuietly(batchPath(job.outDir, job.batchStem));
         view.showHourglass(false);
         view.enableSplitButton();

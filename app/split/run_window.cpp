@@ -63,6 +63,6 @@ void frmSplitter::backToFileChoice() {
 
 void frmSplitter::restartAsAtStartUp() {
     setHourglass(false);
-    lblStatus.setCaption("Cleavo Status.");
     backToFileChoice();
+    lblStatus.setCaption("Cleavo Status.");  // as the first paint leaves it
 }

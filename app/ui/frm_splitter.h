@@ -132,7 +132,7 @@ private:
     // list shown again, then the start-up reset.
     void backToFileChoice();
     // The restart that "Click to restart program." promises: no hourglass,
-    // the start-up status line, then back to choosing a file.
+    // back to choosing a file, the status line as start-up leaves it.
     void restartAsAtStartUp();
 
     // The settings file at start-up (settings/): whether there is one, and
