@@ -145,8 +145,10 @@ bool frmSplitter::planSplit(split::SplitJob& job) {
     }
 
     // Before anything is deleted or written: names Windows keeps for devices,
-    // then another file's split that this one would replace.
-    const std::vector<std::string> mayWrite = split::namesRunWrites(job.pieceStem, job.batchStem, inFileName, 99);
+    // then another file's split that this one would replace. The piece count
+    // is not known yet: every piece number the run may write or delete.
+    const std::vector<std::string> mayWrite =
+        split::namesRunWrites(job.pieceStem, job.batchStem, inFileName, kMaxFiles);
     const std::string reserved = split::reservedNameRefusal(inFileName, mayWrite);
     if (!reserved.empty()) {
         platform::msgBox(reserved, platform::kExclamation);
