@@ -107,6 +107,23 @@ TEST(NamesInTheWay, AnotherFilesSplitIsReplacedOnlyWhenTheUserSaysSo) {
     EXPECT_EQ(readFile(out / "holiday.S01") + readFile(out / "holiday.S02"), avi);
 }
 
+TEST(NamesInTheWay, AChecksumFileTellsWhoseSplitTheSharedPiecesAre) {
+    // abcd and wxyz both have the pieces .S01, .S02, ...; only abcd's checksum file is there.
+    TempDir in, out;
+    writeFile(in / "wxyz", patternBytes(2000, 74));
+    const std::string hash(64, 'a');
+    writeFile(out / "abcd.sha256", hash + "  .S01\n" + hash + "  .S02\n" + hash + "  abcd\n");
+    SplitterWindow win(in.path());
+    win.boxes.answers = {platform::kAnswerNo};
+    win.chooseFile(in.path(), "wxyz");
+    chooseIntoYFiles(win.w(), "2");
+    win.splitInto(out.path());
+    EXPECT_EQ(win.boxes.texts(), std::vector<std::string>{"The folder " + out.path() +
+                                                          " already holds the pieces of abcd. Replace them with the "
+                                                          "pieces of wxyz?"});
+    EXPECT_EQ(filesIn(out.path()), std::vector<std::string>{"abcd.sha256"});
+}
+
 TEST(PieceGuard, OnlyADiskFileOfExactlyItsLengthCountsAsWritten) {
     TempDir out;
     writeFile(out / "a.S01", "12345");
