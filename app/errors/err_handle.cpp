@@ -43,7 +43,12 @@ void frmSplitter::errorTail(const char* procedure, AfterReport after, long numbe
         if (restartDepth_ >= kMaxRestartDepth) return;
         ++restartDepth_;
         try {
-            Form_Load();
+            // After the notice the window starts over as start-up leaves it,
+            // whatever phase the failure left it in.
+            if (after == AfterReport::NoticeThenRestart)
+                guarded(procedure, AfterReport::Restart, [&] { restartAsAtStartUp(); });
+            else
+                Form_Load();
         } catch (...) {
             --restartDepth_;
             throw;

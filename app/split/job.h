@@ -22,10 +22,15 @@ struct SplitJob {
     // checks them again before it calls the pieces a success.
     platform::FileStamp inputStamp;
     bool stamped = false;
+    // The checksum file of another file's split that the user agreed to
+    // replace: it would name pieces that are no longer that file's.
+    std::string replacedChecksum;
 };
 
-// Every file the job writes, in the order it writes them: the pieces, the
-// batch file, the joiner script and the checksum file.
-std::vector<std::string> writtenPaths(const SplitJob& job);
+// Every file the job writes, in the order it writes them: the pieces 01 to
+// pieceCount, the batch file, the joiner script and the checksum file.
+std::vector<std::string> writtenPaths(const SplitJob& job, int pieceCount);
+// The same files by their names alone.
+std::vector<std::string> writtenNames(const SplitJob& job, int pieceCount);
 
 }  // namespace split

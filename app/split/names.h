@@ -15,6 +15,9 @@ std::string batchStem(const std::string& fileName);
 // The name from its first "." to the end; empty without one.
 std::string extension(const std::string& fileName);
 
+// Piece numbers have two digits: a split writes or deletes at most .S01 to .S99.
+const int kMaxPieces = 99;
+
 // stem + ".S" + two digits of n
 std::string pieceName(const std::string& stem, int n);
 // platform::joinFolder(folder, pieceName(stem, n))

@@ -5,10 +5,14 @@
 #include "platform/guarded.h"
 #include "platform/numbers.h"
 #include "platform/runtime_error.h"
+#include "split/device_names.h"
+#include "split/earlier_split.h"
 #include "split/input_guard.h"
+#include "split/kit.h"
 #include "split/library.h"
 #include "split/messages.h"
 #include "split/names.h"
+#include "split/output_names.h"
 #include "split/plan.h"
 
 namespace split {
@@ -61,9 +65,24 @@ void prepareJob(const SplitChoices& choices, PrepareView& view, Preparation& pre
     std::string clash = inputTargetClash(job, choices.inDir, choices.inFileName);
     if (!clash.empty()) return refuse(prep, clash, platform::kExclamation);
 
+    // Before anything is deleted or written: names Windows keeps for devices,
+    // then another file's split that this one would replace. The piece count
+    // is not known yet: every piece number the run may write or delete.
+    const std::vector<std::string> mayWrite = writtenNames(job, kMaxPieces);
+    const std::string reserved = reservedNameRefusal(choices.inFileName, mayWrite);
+    if (!reserved.empty()) {
+        prep.fileUnusable = true;  // only another name helps
+        return refuse(prep, reserved, platform::kExclamation);
+    }
+    const std::string owner = otherSplitOwner(job.outDir, mayWrite, choices.inFileName);
+    if (!owner.empty()) {
+        if (!view.replaceAllowed(replaceQuestion(job.outDir, owner, choices.inFileName))) return refuse(prep);
+        job.replacedChecksum = checksumPath(job.outDir, owner);
+    }
+
     step(145);
     if (choices.deletePartial) {
-        for (int n = 1; n <= 99; ++n) {
+        for (int n = 1; n <= kMaxPieces; ++n) {
             step(147);
             std::string old = piecePath(job.outDir, job.pieceStem, n);
             if (platform::ordinaryFileExists(old)) platform::deleteFileQuietly(old);
@@ -124,6 +143,9 @@ void prepareJob(const SplitChoices& choices, PrepareView& view, Preparation& pre
         prep.fileUnusable = plan.outcome == PlanOutcome::kEmptyFile;
         return refuse(prep, refusalText(plan.outcome), refusalIcon(plan.outcome));
     }
+
+    const std::string inTheWay = nameInTheWay(job.outDir, writtenNames(job, plan.pieceCount));
+    if (!inTheWay.empty()) return refuse(prep, inTheWay, platform::kExclamation);
 
     // A FAT drive holds no file of 4 GiB or more: refused before the first byte.
     const std::string fileSystem = platform::fileSystemOf(job.outDir);

@@ -15,6 +15,8 @@ public:
     virtual ~PrepareView() = default;
     // A question with Yes and No buttons; true for Yes.
     virtual bool confirm(const std::string& question) = 0;
+    // Whether another file's split may be replaced: Yes and No, No the default.
+    virtual bool replaceAllowed(const std::string& question) = 0;
     // The request passed its first checks: the window shows the plain status
     // line and remembers the output folder.
     virtual void outputAccepted() = 0;

@@ -14,6 +14,7 @@
 #include "split/library.h"
 #include "split/messages.h"
 #include "split/names.h"
+#include "split/piece_check.h"
 
 namespace split {
 
@@ -26,6 +27,25 @@ namespace {
 void deleteOutputsOfEarlierSplit(const SplitJob& job) {
     platform::deleteFileQuietly(batchPath(job.outDir, job.batchStem));
     deleteKit(job);
+}
+
+// The pieces hold the file only if nobody changed it since it was measured.
+bool inputChanged(const SplitJob& job) {
+    platform::FileStamp now;
+    return job.stamped && (!platform::stampFile(job.inPath, now) || now != job.inputStamp);
+}
+
+// A piece the library reports written is counted only if the disk holds it
+// whole; true, after saying why, when it does not.
+bool stopUnlessWhole(const SplitJob& job, const PieceWatch& watch, uint64_t length, RunView& view) {
+    std::string why = watch.notWhole(length);
+    if (why.empty()) return false;
+    if (inputChanged(job)) why = inputChangedMessage(job.inPath);
+    deleteOutputsOfEarlierSplit(job);
+    view.showHourglass(false);
+    view.enableSplitButton();
+    view.tell(why, platform::kCritical);
+    return true;
 }
 
 KitContents kitOf(const SplitJob& job, InputHashes& hashes) {
@@ -50,12 +70,18 @@ RunResult writePieces(const SplitJob& job, RunView& view) {
         step(550);
         view.doEvents();
         step(560);
+        PieceWatch watch(piece);
         bool copied = copyPiece(job.inPath, piece, pieceStart, pieceEnd, pieceNo, job.pieceCount);
         step(570);
         if (!copied) {
-            // The library has told the user; the pieces written so far stay.
+            // The library has told the user; the whole pieces before stay.
+            watch.dropUnfinished();
             deleteOutputsOfEarlierSplit(job);
             view.showHourglass(false);
+            result.end = RunEnd::kPieceFailed;
+            return result;
+        }
+        if (stopUnlessWhole(job, watch, pieceLength(pieceStart, pieceEnd, job.fileSize), view)) {
             result.end = RunEnd::kPieceFailed;
             return result;
         }
@@ -83,9 +109,7 @@ RunResult writePieces(const SplitJob& job, RunView& view) {
             view.tell(pauseMessage(pieceNo, job.pieceCount), platform::kInformation);
     }
 
-    // The pieces hold the file only if nobody changed it since it was measured.
-    platform::FileStamp now;
-    if (inputCutShort || (job.stamped && (!platform::stampFile(job.inPath, now) || now != job.inputStamp))) {
+    if (inputCutShort || inputChanged(job)) {
         deleteOutputsOfEarlierSplit(job);
         view.showHourglass(false);
         view.enableSplitButton();
@@ -117,6 +141,7 @@ RunResult runPieces(const SplitJob& job, RunView& view) {
         view.tell(pieceCapacityReport(job.pieceSize, job.freeBytes), platform::kCritical);
         return RunResult();
     }
+    if (!job.replacedChecksum.empty()) platform::deleteFileQuietly(job.replacedChecksum);
     try {
         return writePieces(job, view);
     } catch (...) {

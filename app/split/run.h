@@ -29,7 +29,7 @@ public:
 enum class RunEnd {
     kPiecesWritten,   // every piece is written, the batch file and the kit with them
     kRefused,         // a paused run whose piece is larger than the free space
-    kPieceFailed,     // the library could not write a piece and has said so
+    kPieceFailed,     // a piece was not written whole, and the library or the run has said so
     kInputChanged,    // the input changed under the run: no batch file
 };
 

@@ -63,3 +63,9 @@ void frmSplitter::backToFileChoice() {
     step(820);
     Form_Load();
 }
+
+void frmSplitter::restartAsAtStartUp() {
+    setHourglass(false);
+    backToFileChoice();
+    lblStatus.setCaption("Cleavo Status.");  // as the first paint leaves it
+}

@@ -5,6 +5,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/files.h"
+#include "split/earlier_split.h"
 #include "split/messages.h"
 #include "split/prepare.h"
 #include "ui/frm_splitter.h"
@@ -54,6 +55,9 @@ public:
     WindowPrepareView(frmSplitter& w, const SplitChoices& choices) : w_(w), choices_(choices) {}
     bool confirm(const std::string& question) override {
         return platform::msgBox(question, platform::kYesNo | platform::kQuestion) != platform::kAnswerNo;
+    }
+    bool replaceAllowed(const std::string& question) override {
+        return platform::msgBox(question, split::kReplaceQuestionStyle) == platform::kAnswerYes;
     }
     void outputAccepted() override {
         platform::step(75);

@@ -136,6 +136,9 @@ private:
     // Back to choosing a file: the Split button's first caption, the file
     // list shown again, then the start-up reset.
     void backToFileChoice();
+    // The restart that "Click to restart program." promises: no hourglass,
+    // back to choosing a file, the status line as start-up leaves it.
+    void restartAsAtStartUp();
 
     // The settings file at start-up (settings/): whether there is one, and
     // its reader, which passes over failures.

@@ -72,9 +72,11 @@ TEST(RunFailure, InputLockedAfterItWasChosenStopsAtPieceOne) {
 }
 
 TEST(RunFailure, BatchOrKitFileThatCannotBeCreatedEndsInTheErrorTailAndKeepsOnlyThePieces) {
-    // A folder of the file's name: no file of that name can be created. (A
-    // read-only file would not do here: the tests run as root, and Wine lets
-    // root write it.) Creating the batch file is line 660 of the click, the kit 733.
+    // A folder of the file's name, made while the run pauses after its first
+    // piece (one there before the click is refused up front): no file of that
+    // name can be created. (A read-only file would not do here: the tests run
+    // as root, and Wine lets root write it.) Creating the batch file is line
+    // 660 of the click, the kit 733.
     const struct {
         const char* blocker;
         long line;
@@ -84,23 +86,26 @@ TEST(RunFailure, BatchOrKitFileThatCannotBeCreatedEndsInTheErrorTailAndKeepsOnly
         TempDir in, out;
         const std::string input = patternBytes(4000, 52);
         writeFile(in / "data.bin", input);
-        ASSERT_TRUE(CreateDirectoryA((out / c.blocker).c_str(), nullptr));
         // Left by an earlier split of this name: it would check other pieces.
         writeFile(out / "data.bin.sha256", "stale");
         SplitterWindow win(in.path());
         frmSplitter& w = win.w();
         win.chooseFile(in.path(), "data.bin");
         chooseIntoYFiles(w, "2");
+        w.chkPause.setValue(1);
+        win.boxes.whileShown = [&](const ShownBox&) { CreateDirectoryA((out / c.blocker).c_str(), nullptr); };
         win.splitInto(out.path());
 
         ASSERT_EQ(win.boxes.texts(),
-                  (std::vector<std::string>{report(70, "Permission denied", c.line), "Click to restart program."}));
-        EXPECT_EQ(win.boxes.shown[0].style & kIconMask, kCriticalIcon);
-        EXPECT_EQ(win.boxes.shown[1].style & kIconMask, kExclamationIcon);
+                  (std::vector<std::string>{"Click OK to continue Cleaving!\r\n Cleav 1 of 2",
+                                            report(70, "Permission denied", c.line), "Click to restart program."}));
+        EXPECT_EQ(win.boxes.shown[1].style & kIconMask, kCriticalIcon);
+        EXPECT_EQ(win.boxes.shown[2].style & kIconMask, kExclamationIcon);
+        RemoveDirectoryA((out / c.blocker).c_str());
         EXPECT_EQ(filesIn(out.path()), (std::vector<std::string>{"data.S01", "data.S02"}));
         EXPECT_EQ(readFile(out / "data.S01") + readFile(out / "data.S02"), input);
         EXPECT_EQ(readFile(in / "data.bin"), input);
-        EXPECT_EQ(w.cmdSPlit.caption(), "&Split files now!");
+        EXPECT_EQ(w.cmdSPlit.caption(), "&Split this file");  // restarted
     }
 }
 

@@ -111,6 +111,7 @@ TEST(SplitPlan, ZeroSizeEndsInTheErrorTail) {
     EXPECT_EQ(boxes[1].style & kIconMask, kExclamationIcon);
     // The reset ran after both boxes.
     EXPECT_EQ(w.cboEqualNumber.text(), "2");
+    EXPECT_TRUE(choosingAFile(w));
     EXPECT_FALSE(anyPieceOrBatch(out.path()));
 }
 
