@@ -14,6 +14,7 @@ enum : unsigned {
     kQuestion = 0x20,
     kExclamation = 0x30,
     kInformation = 0x40,
+    kSecondButtonDefault = 0x100,
 };
 // Answers.
 enum : int { kAnswerOk = 1, kAnswerCancel = 2, kAnswerYes = 6, kAnswerNo = 7 };

@@ -4,6 +4,7 @@
 
 #include <initializer_list>
 
+#include "split/messages.h"
 #include "split/text_forms.h"
 
 namespace split {
@@ -27,17 +28,11 @@ std::string deviceNamed(const std::string& fileName) {
 }
 
 std::string reservedNameRefusal(const std::string& inFileName, const std::vector<std::string>& namesWritten) {
-    const std::string ask = "\r\nPlease rename " + inFileName + " and split it again.";
     std::string device = deviceNamed(inFileName);
-    if (!device.empty())
-        return "The file " + inFileName + " cannot be split: Windows reserves the name " + device +
-               " for a device, so the file cannot be read under its name." + ask;
+    if (!device.empty()) return reservedInputText(inFileName, device);
     for (const std::string& name : namesWritten) {
         device = deviceNamed(name);
-        if (!device.empty())
-            return "The file " + inFileName + " cannot be split: Windows reserves the name " + device +
-                   " for a device, and this split would write " + name +
-                   ", which Windows would send to that device instead of the disk." + ask;
+        if (!device.empty()) return reservedOutputText(inFileName, device, name);
     }
     return "";
 }

@@ -2,14 +2,11 @@
 
 #include <windows.h>
 
-#include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/runtime_error.h"
 #include "split/text_forms.h"
 
 namespace split {
-
-const unsigned kReplaceQuestionStyle = platform::kYesNo | platform::kQuestion | MB_DEFBUTTON2;
 
 namespace {
 
@@ -130,11 +127,6 @@ std::string otherSplitOwner(const std::string& folder, const std::vector<std::st
                 if (sameFileName(mine, theirs)) return ansiFrom(split.owner);
     }
     return "";
-}
-
-std::string replaceQuestion(const std::string& folder, const std::string& owner, const std::string& inFileName) {
-    return "The folder " + folder + " already holds the pieces of " + owner + ". Replace them with the pieces of " +
-           inFileName + "?";
 }
 
 }  // namespace split

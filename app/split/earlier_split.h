@@ -14,10 +14,4 @@ namespace split {
 std::string otherSplitOwner(const std::string& folder, const std::vector<std::string>& names,
                             const std::string& inFileName);
 
-// "The folder ... already holds the pieces of holiday.mp4. Replace them with
-// the pieces of holiday.avi?"
-std::string replaceQuestion(const std::string& folder, const std::string& owner, const std::string& inFileName);
-// Yes and No with No the default: the question icon.
-extern const unsigned kReplaceQuestionStyle;
-
 }  // namespace split

@@ -109,4 +109,56 @@ std::string inputChangedMessage(const std::string& inPath) {
            "Split the file again once nothing else is writing to it.";
 }
 
+std::string reservedInputText(const std::string& inFileName, const std::string& device) {
+    return "The file " + inFileName + " cannot be split: Windows reserves the name " + device +
+           " for a device, so the file cannot be read under its name.\r\nPlease rename " + inFileName +
+           " and split it again.";
+}
+
+std::string reservedOutputText(const std::string& inFileName, const std::string& device, const std::string& name) {
+    return "The file " + inFileName + " cannot be split: Windows reserves the name " + device +
+           " for a device, and this split would write " + name +
+           ", which Windows would send to that device instead of the disk.\r\nPlease rename " + inFileName +
+           " and split it again.";
+}
+
+const unsigned kReplaceQuestionStyle = platform::kYesNo | platform::kQuestion | platform::kSecondButtonDefault;
+
+std::string replaceQuestion(const std::string& folder, const std::string& owner, const std::string& inFileName) {
+    return "The folder " + folder + " already holds the pieces of " + owner + ". Replace them with the pieces of " +
+           inFileName + "?";
+}
+
+namespace {
+const char* const kChooseAnotherFolder = "\r\nChoose another output folder, or move or rename what is in the way.";
+const char* const kStoppedWithoutBatch = "\r\nThe split has stopped: no batch file was written.";
+}  // namespace
+
+std::string folderInTheWayText(const std::string& path) {
+    return "The folder " + path + " is in the way: this split must write a file of that name there." +
+           kChooseAnotherFolder;
+}
+
+std::string deviceInTheWayText(const std::string& path) {
+    return "Windows takes " + path + " for a device, not a file: what this split wrote there would be lost." +
+           kChooseAnotherFolder;
+}
+
+std::string fileInTheWayText(const std::string& path) {
+    return "The file " + path +
+           " is in the way: this split must replace it, but it cannot be written (it is read-only, hidden, "
+           "a system file or in use)." + kChooseAnotherFolder;
+}
+
+std::string pieceNotOnDiskText(const std::string& path) {
+    return "The piece " + path + " did not reach the disk: Windows sent it somewhere else (a device)." +
+           kStoppedWithoutBatch;
+}
+
+std::string pieceWrongLengthText(const std::string& path, uint64_t written, uint64_t length) {
+    return "The piece " + path + " came out " + platform::groupDigits(static_cast<int64_t>(written)) +
+           " bytes long instead of " + platform::groupDigits(static_cast<int64_t>(length)) + ", so it was deleted." +
+           kStoppedWithoutBatch;
+}
+
 }  // namespace split

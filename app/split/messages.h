@@ -40,7 +40,24 @@ std::string overwrittenByBatchText(const std::string& fileName);
 std::string overwrittenByJoinerText(const std::string& fileName);
 std::string overwrittenByChecksumsText(const std::string& fileName);
 
+// A name that Windows keeps for a device (NUL, CON, COM1 ...): the input's
+// own, or a name this split would write; both ask for the input renamed.
+std::string reservedInputText(const std::string& inFileName, const std::string& device);
+std::string reservedOutputText(const std::string& inFileName, const std::string& device, const std::string& name);
+// "The folder ... already holds the pieces of holiday.mp4. Replace them with
+// the pieces of holiday.avi?", asked with Yes and No, No the default.
+std::string replaceQuestion(const std::string& folder, const std::string& owner, const std::string& inFileName);
+extern const unsigned kReplaceQuestionStyle;
+// Something stands where the split must write path: a folder, a device, or
+// a file that cannot be replaced.
+std::string folderInTheWayText(const std::string& path);
+std::string deviceInTheWayText(const std::string& path);
+std::string fileInTheWayText(const std::string& path);
+
 // --- during and after the run -----------------------------------------------
+// A piece that the library reported written but the disk does not hold whole.
+std::string pieceNotOnDiskText(const std::string& path);
+std::string pieceWrongLengthText(const std::string& path, uint64_t written, uint64_t length);
 // "Click OK to continue Cleaving!" CR LF " Cleav " n " of " count
 std::string pauseMessage(int pieceNo, int pieceCount);
 // "Operation Successful!" CR LF "Use: " path " to combine!"

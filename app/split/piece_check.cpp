@@ -1,7 +1,7 @@
 #include "split/piece_check.h"
 
 #include "platform/file_kind.h"
-#include "platform/numbers.h"
+#include "split/messages.h"
 
 namespace split {
 
@@ -14,15 +14,11 @@ void PieceWatch::dropUnfinished() const {
 }
 
 std::string PieceWatch::notWhole(uint64_t length) const {
-    const std::string stopped = "\r\nThe split has stopped: no batch file was written.";
     uint64_t written = 0;
-    if (!platform::diskFileLength(path_, written))
-        return "The piece " + path_ + " did not reach the disk: Windows sent it somewhere else (a device)." + stopped;
+    if (!platform::diskFileLength(path_, written)) return pieceNotOnDiskText(path_);
     if (written == length) return "";
     platform::deleteFileQuietly(path_);
-    return "The piece " + path_ + " came out " + platform::groupDigits(static_cast<int64_t>(written)) +
-           " bytes long instead of " + platform::groupDigits(static_cast<int64_t>(length)) +
-           ", so it was deleted." + stopped;
+    return pieceWrongLengthText(path_, written, length);
 }
 
 uint64_t pieceLength(int64_t start, int64_t end, int64_t fileSize) {

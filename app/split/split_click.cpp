@@ -5,7 +5,6 @@
 
 #include "platform/dialogs.h"
 #include "platform/files.h"
-#include "split/earlier_split.h"
 #include "split/messages.h"
 #include "split/prepare.h"
 #include "ui/frm_splitter.h"
