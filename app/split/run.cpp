@@ -7,8 +7,8 @@
 #include "platform/guarded.h"
 #include "platform/message_loop.h"
 #include "split/job.h"
-#include "split/library.h"
 #include "split/names.h"
+#include "split/piece_writer.h"
 #include "split/plan.h"
 
 namespace split {
@@ -40,8 +40,12 @@ RunResult runPieces(const SplitJob& job, RunView& view) {
         step(550);
         platform::doEvents();
         step(560);
-        bool copied = copyPiece(job.inPath, piece, pieceStart, pieceEnd, pieceNo, job.pieceCount);
+        bool copied = writePiece(job, piece, pieceStart, pieceEnd, pieceNo, view);
         step(570);
+        if (view.windowGone()) {
+            result.end = RunEnd::kWindowGone;
+            return result;
+        }
         if (!copied) {
             // The library has told the user; the pieces written so far stay.
             view.showHourglass(false);

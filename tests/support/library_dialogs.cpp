@@ -1,5 +1,9 @@
 #include "support/library_dialogs.h"
 
+#include <process.h>
+
+#include <iterator>
+
 namespace testing_support {
 namespace {
 RealDialogAnswerer* current = nullptr;
@@ -33,32 +37,67 @@ BOOL CALLBACK collect(HWND child, LPARAM lp) {
 }
 }  // namespace
 
-RealDialogAnswerer::RealDialogAnswerer() {
+RealDialogAnswerer::RealDialogAnswerer() : thread_(GetCurrentThreadId()) {
     current = this;
-    hook_ = SetWindowsHookExA(WH_CBT, &RealDialogAnswerer::hook, nullptr, GetCurrentThreadId());
+    hook_ = SetWindowsHookExA(WH_CBT, &RealDialogAnswerer::hook, nullptr, thread_);
+    stop_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    watcher_ = reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, &RealDialogAnswerer::watch, this, 0, nullptr));
 }
 
 RealDialogAnswerer::~RealDialogAnswerer() {
+    SetEvent(stop_);
+    if (watcher_) {
+        WaitForSingleObject(watcher_, INFINITE);
+        CloseHandle(watcher_);
+    }
+    CloseHandle(stop_);
     if (hook_) UnhookWindowsHookEx(hook_);
     current = nullptr;
 }
 
-LRESULT CALLBACK RealDialogAnswerer::hook(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_ACTIVATE && current) {
-        HWND w = reinterpret_cast<HWND>(wParam);
-        if (className(w) == "#32770" && windowText(w) != current->leftToUser_) {
-            Children c;
-            EnumChildWindows(w, collect, reinterpret_cast<LPARAM>(&c));
-            current->seen_.push_back({windowText(w), c.text, c.buttons});
-            int id = IDOK;
-            if (!current->answers_.empty()) {
-                id = current->answers_.front();
-                current->answers_.pop_front();
-            }
-            PostMessageA(w, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+void RealDialogAnswerer::answerDialog(HWND w, bool once) {
+    if (className(w) != "#32770" || windowText(w) == leftToUser_) return;
+    Children c;
+    EnumChildWindows(w, collect, reinterpret_cast<LPARAM>(&c));
+    HWND owner = GetWindow(w, GW_OWNER);
+    int id = IDOK;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (once && !answered_.insert(w).second) return;
+        seen_.push_back({windowText(w), c.text, c.buttons, owner, owner && IsWindowEnabled(owner)});
+        if (!answers_.empty()) {
+            id = answers_.front();
+            answers_.pop_front();
         }
     }
+    PostMessageA(w, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+}
+
+LRESULT CALLBACK RealDialogAnswerer::hook(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_ACTIVATE && current) current->answerDialog(reinterpret_cast<HWND>(wParam), false);
     return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+unsigned __stdcall RealDialogAnswerer::watch(void* self) {
+    auto* answerer = static_cast<RealDialogAnswerer*>(self);
+    while (WaitForSingleObject(answerer->stop_, 10) == WAIT_TIMEOUT) {
+        EnumWindows(&RealDialogAnswerer::visit, reinterpret_cast<LPARAM>(self));
+        // A handle of a box that has gone may come back for the next one.
+        std::lock_guard<std::mutex> lock(answerer->mutex_);
+        for (auto it = answerer->answered_.begin(); it != answerer->answered_.end();)
+            it = IsWindow(*it) ? std::next(it) : answerer->answered_.erase(it);
+    }
+    return 0;
+}
+
+BOOL CALLBACK RealDialogAnswerer::visit(HWND w, LPARAM self) {
+    auto* answerer = reinterpret_cast<RealDialogAnswerer*>(self);
+    DWORD process = 0;
+    DWORD thread = GetWindowThreadProcessId(w, &process);
+    // A box is ready to be read once it shows.
+    if (process == GetCurrentProcessId() && thread != answerer->thread_ && IsWindowVisible(w))
+        answerer->answerDialog(w, true);
+    return TRUE;
 }
 
 }  // namespace testing_support
