@@ -1,6 +1,6 @@
-// Pieces of 500,000,000 bytes, which take the library most of a second each:
-// the window answers all through them and shows how far the piece has come,
-// and Exit during one lets the library finish it, then ends the program.
+// Pieces of 500,000,000 bytes, most of a second each: the window answers all
+// through them and shows how far the piece has come; Exit or the close box
+// during one lets the library finish it, then the program ends.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -19,40 +19,37 @@ namespace {
 const int64_t kPiece = 500000000;
 
 int64_t lengthOf(const std::string& path) {
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return -1;
-    return (static_cast<int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    WIN32_FILE_ATTRIBUTE_DATA d;
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &d)) return -1;
+    return (static_cast<int64_t>(d.nFileSizeHigh) << 32) | d.nFileSizeLow;
 }
 
-// The input in chosen, to be cut into pieces of kPiece bytes into out: the
-// window waits for the click of "Split files now!".
-void prepare(SplitterWindow& win, const TempDir& in, const TempDir& out) {
-    frmSplitter& w = win.w();
-    win.chooseFile(in.path(), "big.bin");
-    w.optSplitTypeButton[1].setValue(true);
-    w.optBytesButton[0].setValue(true);
-    w.txtByteSize.setText(std::to_string(kPiece));
-    w.cmdSPlit.click();
-    w.cleavDir.setPath(out.path());
-}
+// A sparse input chosen to be cut into pieces of kPiece bytes: the window
+// waits for the click of "Split files now!".
+struct BigSplit {
+    TempDir in, out;
+    SplitterWindow win;
+    TextRecorder status;
+    explicit BigSplit(int64_t size)
+        : in(), out(), win((makeSparseFile(in / "big.bin", size), in.path())), status(win->lblStatus.hwnd()) {
+        win.chooseFile(in.path(), "big.bin");
+        win->optSplitTypeButton[1].setValue(true);
+        win->optBytesButton[0].setValue(true);
+        win->txtByteSize.setText(std::to_string(kPiece));
+        win->cmdSPlit.click();
+        win->cleavDir.setPath(out.path());
+    }
+};
 
-// Runs beside the window's thread until the object goes; the window's
-// thread answers what it sends until it has stopped.
+// Runs f beside the window's thread, which answers what f sends until f has stopped.
 struct Beside {
     std::atomic<bool> done{false}, finished{false};
     std::thread thread;
     template <class F>
-    explicit Beside(F f) : thread([this, f] {
-        f(done);
-        finished = true;
-    }) {}
+    explicit Beside(F f) : thread([this, f] { f(done), finished = true; }) {}
     ~Beside() {
-        done = true;
         MSG msg;
-        while (!finished) {
-            PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-            Sleep(1);
-        }
+        for (done = true; !finished; Sleep(1)) PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
         thread.join();
     }
 };
@@ -60,79 +57,62 @@ struct Beside {
 }  // namespace
 
 TEST(LongPiece, WindowAnswersWithin250MsAndShowsThePercentage) {
-    TempDir in, out;
-    makeSparseFile(in / "big.bin", kPiece + 1);
-    SplitterWindow win(in.path());
-    frmSplitter& w = win.w();
-    prepare(win, in, out);
-    TextRecorder status(w.lblStatus.hwnd());
-
+    BigSplit s(kPiece + 1);
     DWORD longest = 0;
     int answers = 0;
     {
-        HWND window = w.hwnd();
+        HWND window = s.win->hwnd();
         Beside asking([&](std::atomic<bool>& done) {
-            while (!done) {
+            for (DWORD_PTR r = 0; !done; Sleep(5)) {
                 DWORD start = GetTickCount();
-                DWORD_PTR unused = 0;
-                if (SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &unused)) ++answers;
+                answers += SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &r) != 0;
                 longest = std::max(longest, GetTickCount() - start);
-                Sleep(5);
             }
         });
-        w.cmdSPlit.click();
+        s.win->cmdSPlit.click();
     }
-    std::printf("longest wait for an answer: %lu ms over %d answers\n", static_cast<unsigned long>(longest), answers);
+    std::printf("longest wait for an answer: %lu ms of %d\n", static_cast<unsigned long>(longest), answers);
     EXPECT_LT(longest, 250u);
     EXPECT_GT(answers, 20);
 
-    // The percentage of piece 1 moves up while it is written, then the status
-    // line says the piece is done as ever.
+    // The percentage of piece 1 rises while it is written; then the text of every piece's end.
     std::vector<int> percents;
-    for (const std::string& t : status.texts)
+    for (const std::string& t : s.status.texts)
         if (t.rfind("Writing big.S01: ", 0) == 0) percents.push_back(std::stoi(t.substr(17)));
-    ASSERT_GE(percents.size(), 2u) << "the percentage was shown fewer than twice";
+    ASSERT_GE(percents.size(), 2u);
     EXPECT_TRUE(std::is_sorted(percents.begin(), percents.end()));
     EXPECT_LT(percents.front(), percents.back());
-    auto done = std::find(status.texts.begin(), status.texts.end(), "File 1 Done! Reading...");
-    ASSERT_NE(done, status.texts.end());
+    auto done = std::find(s.status.texts.begin(), s.status.texts.end(), "File 1 Done! Reading...");
+    ASSERT_NE(done, s.status.texts.end());
     EXPECT_EQ((done - 1)->rfind("Writing big.S01: ", 0), 0u);
-
-    EXPECT_EQ(filesIn(out.path()), (std::vector<std::string>{"big.S01", "big.S02", "big.bat"}));
-    EXPECT_EQ(lengthOf(out / "big.S01"), kPiece);
-    EXPECT_EQ(lengthOf(out / "big.S02"), 1);
-    EXPECT_TRUE(anyBoxSays(win.boxes.shown, "Operation Successful!"));
+    EXPECT_EQ(filesIn(s.out.path()), (std::vector<std::string>{"big.S01", "big.S02", "big.bat"}));
+    EXPECT_EQ(lengthOf(s.out / "big.S01"), kPiece);
 }
 
-TEST(LongPiece, ExitDuringAPieceClosesTheWindowFinishesThePieceAndWritesNothingMore) {
-    TempDir in, out;
-    makeSparseFile(in / "big.bin", 2 * kPiece + 1);
-    SplitterWindow win(in.path());
-    frmSplitter& w = win.w();
-    prepare(win, in, out);
-    TextRecorder status(w.lblStatus.hwnd());
-
-    // The user clicks Exit once the first piece is under way; how far the
-    // piece had come when the window went.
-    int64_t pieceWhenWindowWent = -1;
-    {
-        HWND window = w.hwnd(), exitButton = w.cmdExit.hwnd();
-        const std::string piece = out / "big.S01";
-        Beside user([&](std::atomic<bool>& done) {
-            while (!done && lengthOf(piece) <= 0) Sleep(5);
-            PostMessageA(exitButton, BM_CLICK, 0, 0);
-            while (!done && IsWindow(window)) Sleep(1);
-            pieceWhenWindowWent = lengthOf(piece);
-        });
-        EXPECT_THROW(w.cmdSPlit.click(), platform::ProgramEnded);
+TEST(LongPiece, ExitOrCloseDuringAPieceEndsTheProgramOnceThatPieceIsWhole) {
+    for (bool exitButton : {true, false}) {
+        SCOPED_TRACE(exitButton ? "Exit" : "close box");
+        BigSplit s(2 * kPiece + 1);
+        int64_t pieceWhenWindowWent = -1;
+        {
+            HWND window = s.win->hwnd(), exit = s.win->cmdExit.hwnd();
+            const std::string piece = s.out / "big.S01";
+            Beside user([&](std::atomic<bool>& done) {
+                while (!done && lengthOf(piece) <= 0) Sleep(5);
+                PostMessageA(exitButton ? exit : window, exitButton ? BM_CLICK : WM_CLOSE, 0, 0);
+                while (!done && IsWindow(window)) Sleep(1);
+                pieceWhenWindowWent = lengthOf(piece);
+            });
+            EXPECT_THROW(s.win->cmdSPlit.click(), platform::ProgramEnded);
+        }
+        // The window went during the piece; the piece is whole, nothing followed
+        // it, and nothing claimed success.
+        EXPECT_EQ(programEnds(), 1);
+        EXPECT_GT(pieceWhenWindowWent, 0);
+        EXPECT_LT(pieceWhenWindowWent, kPiece);
+        EXPECT_EQ(filesIn(s.out.path()), std::vector<std::string>{"big.S01"});
+        EXPECT_EQ(lengthOf(s.out / "big.S01"), kPiece);
+        EXPECT_FALSE(anyBoxSays(s.win.boxes.shown, "Successful"));
+        EXPECT_EQ(std::count(s.status.texts.begin(), s.status.texts.end(), "Operation Complete"), 0);
     }
-    EXPECT_EQ(programEnds(), 1);
-    EXPECT_FALSE(w.hwnd());
-    EXPECT_GT(pieceWhenWindowWent, 0);
-    EXPECT_LT(pieceWhenWindowWent, kPiece);
-    // The piece is whole; no later piece and no batch file; nothing claimed success.
-    EXPECT_EQ(filesIn(out.path()), std::vector<std::string>{"big.S01"});
-    EXPECT_EQ(lengthOf(out / "big.S01"), kPiece);
-    EXPECT_FALSE(anyBoxSays(win.boxes.shown, "Successful"));
-    EXPECT_EQ(std::count(status.texts.begin(), status.texts.end(), "Operation Complete"), 0);
 }
