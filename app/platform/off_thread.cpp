@@ -105,7 +105,8 @@ void runOffThread(HWND window, const std::function<void()>& work, const std::fun
             tick();
         }
     }
-    // The window may have gone in the meantime; ~Joined waits for the rest.
+    // Once the window has gone, the job is waited for without it; what it
+    // threw is read only once it is over.
     waitAnsweringSenders(thread);
     if (job.failure) std::rethrow_exception(job.failure);
 }
