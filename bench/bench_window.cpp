@@ -25,7 +25,11 @@ namespace {
 // Every box answered with OK, the question about a big file included.
 class AnswerOk : public platform::DialogSeam {
 public:
-    int messageBox(const std::string&, const std::string&, unsigned) override { return platform::kAnswerOk; }
+    std::string last;  // told when a split did not end as it should
+    int messageBox(const std::string& text, const std::string&, unsigned) override {
+        last = text;
+        return platform::kAnswerOk;
+    }
     std::string inputBox(const std::string&, const std::string&, const std::string&) override { return ""; }
 };
 
@@ -50,7 +54,7 @@ double onTheWindowsThread(frmSplitter& w, const std::string& in, const std::stri
     for (int n = 1; n <= count; ++n) {
         std::string path = split::piecePath(out, "bench", n);
         platform::doEvents();
-        if (!split::copyPiece(in, path, (n - 1) * piece, n * piece, n, count)) std::exit(1);
+        if (!split::copyPiece(in, path, (n - 1) * piece, n * piece, n, count)) std::exit(1);  // the library has said why
         platform::setNormalAttributes(path);
         w.lblStatus.setCaption("File " + std::to_string(n) + " Done! Reading...");
         w.lblStatus.refreshNow();
@@ -89,7 +93,10 @@ int main(int argc, char** argv) {
     const int rounds = argc > 4 ? std::atoi(argv[4]) : 3;
     const std::string in = platform::joinFolder(inFolder, name);
     platform::FileStamp stamp;
-    if (!platform::stampFile(in, stamp)) return 1;
+    if (!platform::stampFile(in, stamp)) {
+        std::fprintf(stderr, "cannot read %s\n", in.c_str());
+        return 1;
+    }
 
     AnswerOk answers;
     platform::setDialogSeam(&answers);
@@ -103,7 +110,10 @@ int main(int argc, char** argv) {
         before.push_back(onTheWindowsThread(w, in, out, static_cast<int64_t>(stamp.length)));
         clearFolder(out);
         program.push_back(throughTheProgram(w, inFolder, name, out));
-        if (platform::listFolder(out, false).empty() || w.lblStatus.caption() != "Operation Complete") return 1;
+        if (!platform::ordinaryFileExists(split::batchPath(out, split::batchStem(name)))) {
+            std::fprintf(stderr, "the program wrote no batch file; its last message: %s\n", answers.last.c_str());
+            return 1;
+        }
         std::printf("round %d: on the window's thread %.3f s, through the program %.3f s\n", r + 1, before.back(),
                     program.back());
     }
