@@ -15,6 +15,8 @@
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/message_loop.h"
+#include "split/batch.h"
+#include "split/input_hashes.h"
 #include "split/library.h"
 #include "split/names.h"
 #include "split/plan.h"
@@ -46,15 +48,18 @@ void clearFolder(const std::string& folder) {
 }
 
 // The pieces through the library on this thread, with what the program did
-// around each piece then: events before it, the attributes and the status line after.
+// around each piece then: events before it, its hashes, the attributes and
+// the status line after.
 double onTheWindowsThread(frmSplitter& w, const std::string& in, const std::string& out, int64_t size) {
     const int64_t piece = 100431871;
     const int count = static_cast<int>((size + piece - 1) / piece);
+    split::InputHashes hashes;
     double start = now();
     for (int n = 1; n <= count; ++n) {
         std::string path = split::piecePath(out, "bench", n);
         platform::doEvents();
         if (!split::copyPiece(in, path, (n - 1) * piece, n * piece, n, count)) std::exit(1);  // the library has said why
+        hashes.addPiece(in, (n - 1) * piece, std::min(n * piece, size));
         platform::setNormalAttributes(path);
         w.lblStatus.setCaption("File " + std::to_string(n) + " Done! Reading...");
         w.lblStatus.refreshNow();

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Throughput of cleavo.dll beside GNU split and cat on the same file, in one run.
+# Throughput of cleavo.dll beside GNU split and cat on the same file, in one run;
+# then the split with and without the SHA-256 hashes of the receiver's kit.
 #   bash bench/run.sh [SIZE-MiB]   (default 2048)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -25,8 +26,8 @@ t_cat=$(seconds cat "$work/input.bin")
 sync
 t_gnu=$(seconds split -b "$piece" "$work/input.bin" "$work/gnu/piece.")
 sync
-in_w=$(winepath -w "$work/input.bin"); out_w=$(winepath -w "$work/cleavo")
-t_cleavo=$(seconds wine "$BUILD/bin/cleavo_bench.exe" "$in_w" "$out_w" "$piece")
+in_w=$("$WINE" winepath -w "$work/input.bin"); out_w=$("$WINE" winepath -w "$work/cleavo")
+t_cleavo=$(seconds "$WINE" "$BUILD/bin/cleavo_bench.exe" "$in_w" "$out_w" "$piece")
 sync
 cat "$work"/cleavo/bench.S* | cmp - "$work/input.bin" && echo "cleavo pieces joined equal the input"
 
@@ -35,3 +36,5 @@ echo "cat file >/dev/null : $t_cat s, $(rate "$t_cat") MB/s"
 echo "GNU split -b        : $t_gnu s, $(rate "$t_gnu") MB/s"
 echo "cleavo.dll (wine)   : $t_cleavo s, $(rate "$t_cleavo") MB/s (wall time, Wine start-up included)"
 awk -v g="$t_gnu" -v c="$t_cleavo" 'BEGIN { printf "ratio cleavo/GNU split (throughput): %.2f\n", g / c }'
+echo "Hashes (wine, one process, the page cache warm):"
+wine "$BUILD/bin/cleavo_bench.exe" "$in_w" "$out_w" "$piece" --hashes

@@ -1,8 +1,29 @@
 # Sourced by the run and test scripts: build folder, private Wine prefix, virtual display.
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-BUILD="${CLEAVO_BUILD:-$ROOT/build}"
+. "$ROOT/scripts/arch.sh"
+if [ "$CLEAVO_ARCH" = x86_64 ]; then
+  # The same sources as a 64-bit program, in a build folder and a 64-bit
+  # prefix of their own, run by the 64-bit loader itself: plain "wine" would
+  # try the 32-bit loader first wherever wine32 is installed.
+  BUILD="${CLEAVO_BUILD:-$ROOT/build-x86_64}"
+  export WINEARCH=win64
+  WINE="$(command -v wine64 || echo /usr/lib/wine/wine64)"
+  export WINELOADER="$WINE"
+else
+  BUILD="${CLEAVO_BUILD:-$ROOT/build}"
+  export WINEARCH=win32
+  WINE=wine
+fi
 export WINEPREFIX="$BUILD/wineprefix"
-export WINEARCH=win32
+
+# What runs the program, for the scripts' one-line reports.
+cleavo_wine_kind() {
+  if [ "$CLEAVO_ARCH" = x86_64 ]; then
+    echo "wine64 in a 64-bit prefix (the x86_64 build; ${CLEAVO_ARCH_WHY:-CLEAVO_ARCH=x86_64})"
+  else
+    echo "Wine (the 32-bit build)"
+  fi
+}
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
@@ -12,7 +33,7 @@ cleavo_build() {
   local targets=()
   if [ $# -gt 0 ]; then targets=(--target "$@"); fi
   cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" >/dev/null
+    -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-$CLEAVO_ARCH.cmake" >/dev/null
   cmake --build "$BUILD" "${targets[@]}" -- -j2 >"$BUILD/build.log" 2>&1 || { cat "$BUILD/build.log"; return 1; }
   grep -i "warning" "$BUILD/build.log" || true
   [ -f "$BUILD/bin/cleavo.exe" ] && [ -f "$BUILD/bin/cleavo.dll" ]
@@ -22,15 +43,15 @@ cleavo_prefix() {
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Creating the private Wine prefix $WINEPREFIX (once)..."
     mkdir -p "$WINEPREFIX"
-    wineboot -i >/dev/null 2>&1 || true
+    "$WINE" wineboot -i >/dev/null 2>&1 || true
     wineserver -w
   fi
   # Every window opens inside one Wine virtual desktop, as on a user's
   # desktop: on a bare X display Wine's driver waits about two seconds for a
   # window manager each time a window is hidden.
   if ! grep -q '^"Desktop"="Default"' "$WINEPREFIX/user.reg" 2>/dev/null; then
-    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+    "$WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
     wineserver -w
   fi
 }

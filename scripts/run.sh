@@ -12,8 +12,8 @@ if [ -z "${DISPLAY:-}" ]; then
   cleavo_display
   echo "No display here: Cleavo runs on the private virtual display $DISPLAY (Xvfb)."
 fi
-echo "Starting Cleavo under Wine ($BUILD/bin/cleavo.exe)..."
+echo "Starting Cleavo under $(cleavo_wine_kind) ($BUILD/bin/cleavo.exe)..."
 cd "$BUILD/bin"
 exec_rc=0
-wine cleavo.exe || exec_rc=$?
+"$WINE" cleavo.exe || exec_rc=$?
 exit $exec_rc

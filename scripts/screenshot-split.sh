@@ -12,8 +12,8 @@ cleavo_prefix
 trap 'cleavo_cleanup; rm -rf "$demo"' EXIT
 cleavo_display
 wineserver -p
-exe="$(winepath -w "$BUILD/bin/cleavo.exe")"
-(cd "$demo" && wine explorer /desktop=shot,800x500 "$exe" >/dev/null 2>&1 &)
+exe="$("$WINE" winepath -w "$BUILD/bin/cleavo.exe")"
+(cd "$demo" && "$WINE" explorer /desktop=shot,800x500 "$exe" >/dev/null 2>&1 &)
 sleep 5
 xdotool key --clearmodifiers alt+l; sleep 0.5   # F&loppies size
 xdotool key --clearmodifiers alt+s; sleep 1     # &Split this file (output folder: the same)

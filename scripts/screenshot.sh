@@ -10,8 +10,8 @@ cleavo_prefix
 trap cleavo_cleanup EXIT
 cleavo_display
 wineserver -p
-exe="$(winepath -w "$BUILD/bin/cleavo.exe")"
-(cd "$folder" && wine explorer /desktop=shot,800x500 "$exe" >/dev/null 2>&1 &)
+exe="$("$WINE" winepath -w "$BUILD/bin/cleavo.exe")"
+(cd "$folder" && "$WINE" explorer /desktop=shot,800x500 "$exe" >/dev/null 2>&1 &)
 sleep "$wait_s"
 import -window root -crop 800x500+0+0 "$out"
 echo "$out"

@@ -5,14 +5,24 @@ set -euo pipefail
 SUDO=""
 if [ "$(id -u)" != 0 ]; then SUDO="sudo"; fi
 
+# The 32-bit build where this machine runs 32-bit code, else the x86_64 one.
+. "$(dirname "$0")/arch.sh"
+
 need=()
 command -v cmake >/dev/null || need+=(cmake)
 command -v ninja >/dev/null || need+=(ninja-build)
-command -v i686-w64-mingw32-g++-posix >/dev/null || need+=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686)
 [ -f /usr/src/googletest/CMakeLists.txt ] || need+=(googletest)
 command -v Xvfb >/dev/null || need+=(xvfb)
-if ! command -v wine >/dev/null || ! dpkg -s wine32 >/dev/null 2>&1; then
-  need+=(wine wine32)
+# Wine's own Tahoma and the other fonts a Windows user has: without them the
+# window is drawn in stand-ins of other widths.
+dpkg -s fonts-wine >/dev/null 2>&1 || need+=(fonts-wine)
+multiarch=""
+if [ "$CLEAVO_ARCH" = x86_64 ]; then
+  command -v x86_64-w64-mingw32-g++-posix >/dev/null || need+=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
+  if ! command -v wine >/dev/null || ! dpkg -s wine64 >/dev/null 2>&1; then need+=(wine wine64); fi
+else
+  command -v i686-w64-mingw32-g++-posix >/dev/null || need+=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686)
+  if ! command -v wine >/dev/null || ! dpkg -s wine32 >/dev/null 2>&1; then need+=(wine wine32); multiarch=i386; fi
 fi
 if [ "${CLEAVO_SCREENSHOTS:-}" = 1 ]; then
   command -v import >/dev/null || need+=(imagemagick)
@@ -21,7 +31,7 @@ fi
 
 if [ ${#need[@]} -gt 0 ]; then
   echo "setup: installing ${need[*]} (apt-get, once)..."
-  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  if [ -n "$multiarch" ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
     $SUDO dpkg --add-architecture i386
   fi
   $SUDO apt-get update -qq

@@ -9,7 +9,7 @@ cleavo_prefix
 trap cleavo_cleanup EXIT
 cleavo_display
 wineserver -p
-echo "Running the tests under Wine on the virtual display $DISPLAY"
+echo "Running the tests under $(cleavo_wine_kind) on the virtual display $DISPLAY"
 rc=0
 ctest --test-dir "$BUILD" --output-on-failure --timeout 600 "$@" || rc=$?
 exit $rc

@@ -30,7 +30,7 @@ void paintDisabled(HWND w, HDC dc, COLORREF back) {
     DeleteObject(brush);
 
     // The box as the system sizes it: 13 pixels at 96 DPI, centred upright.
-    const int size = MulDiv(13, static_cast<int>(windowDpi(GetParent(w))), 96);
+    const int size = checkGlyphPixels(windowDpi(GetParent(w)));
     RECT box = {0, (client.bottom - size) / 2, size, (client.bottom - size) / 2 + size};
     LONG kind = GetWindowLongA(w, GWL_STYLE) & BS_TYPEMASK;
     bool radio = kind == BS_RADIOBUTTON || kind == BS_AUTORADIOBUTTON;

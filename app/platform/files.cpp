@@ -141,6 +141,30 @@ void writeWholeFile(const std::string& path, const std::string& bytes) {
     file.close();
 }
 
+void readRange(const std::string& path, int64_t first, int64_t last,
+               const std::function<void(const char*, size_t)>& use) {
+    QuietDriveErrors quiet;
+    HANDLE h = CreateFileW(longPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    if (h == INVALID_HANDLE_VALUE) throw RuntimeError::fromWin32(GetLastError());
+    struct Closer {
+        HANDLE h;
+        ~Closer() { CloseHandle(h); }
+    } closer{h};
+    LARGE_INTEGER at;
+    at.QuadPart = first;
+    if (!SetFilePointerEx(h, at, nullptr, FILE_BEGIN)) throw RuntimeError::fromWin32(GetLastError());
+    std::vector<char> buffer(1 << 20);
+    for (int64_t left = last - first; left > 0;) {
+        DWORD want = static_cast<DWORD>(left < static_cast<int64_t>(buffer.size()) ? left : buffer.size());
+        DWORD got = 0;
+        if (!ReadFile(h, buffer.data(), want, &got, nullptr)) throw RuntimeError::fromWin32(GetLastError());
+        if (got == 0) throw RuntimeError(kInputPastEnd);
+        use(buffer.data(), got);
+        left -= got;
+    }
+}
+
 std::vector<std::string> readTextLines(const std::string& path) {
     QuietDriveErrors quiet;
     HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,

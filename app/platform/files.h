@@ -1,6 +1,7 @@
 // File-system operations of the program.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -87,6 +88,12 @@ private:
 // Writes bytes as the whole content of a file, replacing it; run-time errors
 // for a file that cannot be created or written (a full disk among them).
 void writeWholeFile(const std::string& path, const std::string& bytes);
+
+// Reads bytes [first, last) of a file in chunks of up to a mebibyte, handing
+// each to use(bytes, size); run-time errors when the file cannot be opened
+// or holds fewer bytes. Others may hold the file open for reading meanwhile.
+void readRange(const std::string& path, int64_t first, int64_t last,
+               const std::function<void(const char*, size_t)>& use);
 
 // Reads the lines of a text file (each ended by CR LF; a last line without
 // one counts too); a run-time error 53 when the file is missing.

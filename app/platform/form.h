@@ -9,6 +9,7 @@
 
 #include "platform/browse_lists.h"
 #include "platform/controls.h"
+#include "platform/layout.h"
 
 namespace platform {
 
@@ -33,7 +34,7 @@ public:
     void create(HINSTANCE instance, int show = SW_SHOW);
     HWND hwnd() const { return hwnd_; }
     UINT dpi() const { return dpi_; }
-    int toPixels(int twips) const { return MulDiv(twips, static_cast<int>(dpi_), 1440); }
+    int toPixels(int twips) const { return twipsToPixels(twips, dpi_); }
 
     // The hourglass over the whole window, or the normal pointer.
     void setHourglass(bool on);
@@ -99,6 +100,7 @@ private:
     // Layout, DPI and fonts (form_layout.cpp).
     void layout();
     HFONT fontFor(const FontSpec& wanted);
+    bool captionFits(HDC dc, const std::string& caption, int width) const;
     HFONT windowFont();
     HBRUSH brushFor(COLORREF colour);
 

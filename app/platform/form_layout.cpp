@@ -33,21 +33,12 @@ HFONT Form::windowFont() {
     auto it = fonts_.find(key);
     if (it != fonts_.end()) return it->second;
 
-    struct Caption {
-        std::string text;
-        int room;
-    };
-    std::vector<Caption> captions;
-    for (Control* c : controls_) {
+    std::vector<const Control*> boxes;
+    for (const Control* c : controls_) {
         DWORD kind = c->style_ & BS_TYPEMASK;
         bool boxed = c->className_ == std::string("BUTTON") && (kind == BS_AUTOCHECKBOX || kind == BS_CHECKBOX ||
                                                                kind == BS_AUTORADIOBUTTON || kind == BS_RADIOBUTTON);
-        if (!boxed || !c->font_.face.empty()) continue;
-        Caption k;
-        for (char ch : c->initialText_)
-            if (ch != '&') k.text += ch;
-        k.room = toPixels(c->place_.width) - MulDiv(13, static_cast<int>(dpi_), 96) - toPixels(90);
-        captions.push_back(k);
+        if (boxed && c->font_.face.empty()) boxes.push_back(c);
     }
 
     LOGFONTA lf = {};
@@ -62,11 +53,7 @@ HFONT Form::windowFont() {
         font = CreateFontIndirectA(&lf);
         HGDIOBJ old = SelectObject(dc, font);
         bool fits = true;
-        for (const Caption& k : captions) {
-            SIZE size = {};
-            GetTextExtentPoint32A(dc, k.text.c_str(), static_cast<int>(k.text.size()), &size);
-            fits = fits && size.cx <= k.room;
-        }
+        for (const Control* c : boxes) fits = fits && captionFits(dc, c->initialText_, toPixels(c->place_.width));
         SelectObject(dc, old);
         if (fits || lf.lfHeight >= smallest) break;
         DeleteObject(font);
@@ -75,6 +62,21 @@ HFONT Form::windowFont() {
     ReleaseDC(hwnd_, dc);
     fonts_[key] = font;
     return font;
+}
+
+// Whether a check box or option button of this width shows its whole caption
+// in the font selected into dc. The control draws its box, then the caption
+// half a digit's width after it, in a rectangle that ends at its right edge;
+// the focus rectangle around the caption takes a pixel beyond the text and
+// one more of space, which must not be cut either.
+bool Form::captionFits(HDC dc, const std::string& caption, int width) const {
+    INT digit = 0;
+    GetCharWidth32A(dc, '0', '0', &digit);
+    const int room = width - checkGlyphPixels(dpi_) - digit / 2 - 2;
+    // Measured as the control draws it: "&" marks the access key, "&&" is one "&".
+    RECT text = {0, 0, 0, 0};
+    DrawTextA(dc, caption.c_str(), -1, &text, DT_SINGLELINE | DT_CALCRECT);
+    return text.right <= room;
 }
 
 HBRUSH Form::brushFor(COLORREF colour) {

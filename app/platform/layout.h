@@ -11,6 +11,10 @@ UINT windowDpi(HWND w);
 // 1,440 twips to the inch.
 inline int twipsToPixels(int twips, UINT dpi) { return MulDiv(twips, static_cast<int>(dpi), 1440); }
 
+// The side of the box of a check box or option button as the system draws it:
+// 13 pixels at 96 DPI.
+inline int checkGlyphPixels(UINT dpi) { return MulDiv(13, static_cast<int>(dpi), 96); }
+
 // Moves a window to the middle of the screen's work area, keeping its size.
 void centreOnWorkArea(HWND w);
 

@@ -77,9 +77,7 @@ INT_PTR CALLBACK ModalDialog::procedure(HWND w, UINT msg, WPARAM wParam, LPARAM 
 INT_PTR ModalDialog::handle(UINT msg, WPARAM wParam, LPARAM) {
     switch (msg) {
     case WM_INITDIALOG: {
-        HDC dc = GetDC(hwnd_);
-        dpi_ = GetDeviceCaps(dc, LOGPIXELSY);
-        ReleaseDC(hwnd_, dc);
+        dpi_ = windowDpi(hwnd_);
         setCaption(caption_);
         RECT r = {0, 0, toPixels(width_), toPixels(height_)};
         AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongA(hwnd_, GWL_STYLE)), FALSE,

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/controls.h"
+#include "platform/layout.h"
 
 namespace platform {
 
@@ -25,7 +26,7 @@ public:
 
 protected:
     HWND hwnd() const { return hwnd_; }
-    int toPixels(int twips) const { return MulDiv(twips, dpi_, 1440); }
+    int toPixels(int twips) const { return twipsToPixels(twips, dpi_); }
     HWND addControl(const char* cls, const std::string& text, DWORD style, int id, Twips place, DWORD exStyle = 0);
     void setCaption(const std::string& caption);
     void end(int code) { EndDialog(hwnd_, code); }
@@ -45,7 +46,7 @@ private:
     std::string caption_;
     int width_, height_;
     HWND hwnd_ = nullptr;
-    int dpi_ = 96;
+    UINT dpi_ = 96;
     bool focusGiven_ = false;
     std::exception_ptr failure_;
 };

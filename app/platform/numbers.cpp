@@ -76,7 +76,19 @@ double numberOf(const std::string& text) {
     return std::strtod(local.c_str(), nullptr);
 }
 
-double roundHalfAway(double x) { return std::round(x); }
+double roundHalfAway(double x) {
+    // Every double from 2^52 up is whole already (and so are the infinities).
+    if (!(std::fabs(x) < 4503599627370496.0)) return x;
+    // Whole part and fraction are both exact, so the half is decided by one
+    // exact comparison: adding 0.5 and flooring would round 0.49999999999999994
+    // up to 1 wherever the sum is rounded to a double (SSE2), and not where it
+    // is kept in the x87's wider registers, so the result would hang on the FPU.
+    double whole = std::trunc(x);
+    double fraction = x - whole;
+    if (fraction >= 0.5) return whole + 1;
+    if (fraction <= -0.5) return whole - 1;
+    return whole;
+}
 
 int64_t leadingWholeNumber(const std::string& text) {
     size_t i = 0, n = text.size();

@@ -22,14 +22,14 @@ std::string settingsPath() { return platform::joinFolder(platform::programFolder
 Record readRecord(const std::string& path) {
     std::vector<std::string> lines = platform::readTextLines(path);
     Record record;
-    for (size_t n = 1; n <= 8 && n <= lines.size(); ++n) record.lines[n] = lines[n - 1];
+    for (size_t n = 1; n <= 8 && n <= lines.size(); ++n) record.entries.line(static_cast<int>(n)) = lines[n - 1];
     record.count = lines.size() < 8 ? lines.size() : 8;
     return record;
 }
 
-std::string fileText(const std::array<std::string, 9>& entries) {
+std::string fileText(const SettingsEntries& entries) {
     std::string text;
-    for (int n = 1; n <= 8; ++n) text += entries[static_cast<size_t>(n)] + "\r\n";
+    for (int n = 1; n <= SettingsEntries::kLines; ++n) text += entries.line(n) + "\r\n";
     return text;
 }
 
@@ -81,12 +81,12 @@ void selectByName(platform::FileList& list, const std::string& name) {
 
 void frmSplitter::mnuSaveINI_Click() {
     if (cmdSPlit.caption() == kOutputChoice) {
-        settingsOut[4] = CleavDrive.drive();
-        settingsOut[5] = cleavDir.path();
+        settingsOut.outputDrive = CleavDrive.drive();
+        settingsOut.outputFolder = cleavDir.path();
     } else {
-        settingsOut[1] = CleavDrive.drive();
-        settingsOut[2] = cleavDir.path();
-        settingsOut[3] = fiInFile.fileName();
+        settingsOut.inputDrive = CleavDrive.drive();
+        settingsOut.inputFolder = cleavDir.path();
+        settingsOut.inputFile = fiInFile.fileName();
     }
     const std::string path = settings::settingsPath();
     try {
@@ -108,33 +108,33 @@ void frmSplitter::mnuLoadINI_Click() {
         platform::msgBox(settings::notReadMessage(path, e.description()), platform::kExclamation);
         return;
     }
-    for (size_t n = 1; n <= record.count; ++n) settingsIn[n] = record.lines[n];
+    for (size_t n = 1; n <= record.count; ++n) settingsIn.line(static_cast<int>(n)) = record.entries.line(static_cast<int>(n));
 
     // Each line that a control refuses is named in the end; the others apply.
     std::vector<std::string> faults;
     for (size_t n = record.count + 1; n <= 8; ++n) faults.push_back(settings::missingLine(static_cast<int>(n)));
     auto apply = [&](int n, const std::function<void()>& action) {
         platform::guarded(action, [&](long, const std::string& description, int) {
-            faults.push_back(settings::faultyLine(n, settingsIn[static_cast<size_t>(n)], description));
+            faults.push_back(settings::faultyLine(n, settingsIn.line(n), description));
         });
     };
     if (cmdSPlit.caption() == kOutputChoice) {
-        apply(4, [&] { CleavDrive.setDrive(settingsIn[4]); });
-        apply(5, [&] { cleavDir.setPath(settingsIn[5]); });
+        apply(4, [&] { CleavDrive.setDrive(settingsIn.outputDrive); });
+        apply(5, [&] { cleavDir.setPath(settingsIn.outputFolder); });
     } else {
-        apply(1, [&] { CleavDrive.setDrive(settingsIn[1]); });
+        apply(1, [&] { CleavDrive.setDrive(settingsIn.inputDrive); });
         apply(2, [&] {
-            cleavDir.setPath(settingsIn[2]);
-            fiInFile.setPath(settingsIn[2]);
+            cleavDir.setPath(settingsIn.inputFolder);
+            fiInFile.setPath(settingsIn.inputFolder);
         });
-        apply(3, [&] { selectByName(fiInFile, settingsIn[3]); });
+        apply(3, [&] { selectByName(fiInFile, settingsIn.inputFile); });
     }
-    apply(6, [&] { optSplitType[settings::lineAsInteger(settingsIn[6])].setValue(true); });
-    if (settingsIn[6] == "1") {
-        apply(7, [&] { txtByteSize.setText(settingsIn[7]); });
-        apply(8, [&] { optBytes[settings::lineAsInteger(settingsIn[8])].setValue(true); });
-    } else if (settingsIn[6] == "2") {
-        apply(7, [&] { cboEqualNumber.setText(settingsIn[7]); });
+    apply(6, [&] { optSplitType[settings::lineAsInteger(settingsIn.splitType)].setValue(true); });
+    if (settingsIn.splitType == "1") {
+        apply(7, [&] { txtByteSize.setText(settingsIn.sizeOrCount); });
+        apply(8, [&] { optBytes[settings::lineAsInteger(settingsIn.unit)].setValue(true); });
+    } else if (settingsIn.splitType == "2") {
+        apply(7, [&] { cboEqualNumber.setText(settingsIn.sizeOrCount); });
     }
     if (!faults.empty()) {
         platform::msgBox(settings::notAppliedMessage(path, faults), platform::kExclamation);
@@ -159,7 +159,7 @@ void frmSplitter::readSettingsAtStartUp() {
     auto readLine = [&](size_t n) {
         if (!opened) throw RuntimeError(platform::kBadFileNameOrNumber);
         if (n > record.count) throw RuntimeError(platform::kInputPastEnd);
-        settingsIn[n] = record.lines[n];
+        settingsIn.line(static_cast<int>(n)) = record.entries.line(static_cast<int>(n));
     };
 
     quietly([&] {
@@ -167,25 +167,25 @@ void frmSplitter::readSettingsAtStartUp() {
         opened = true;
     });
     quietly([&] { readLine(1); });
-    quietly([&] { CleavDrive.setDrive(settingsIn[1]); });
+    quietly([&] { CleavDrive.setDrive(settingsIn.inputDrive); });
     quietly([&] { readLine(2); });
-    quietly([&] { cleavDir.setPath(settingsIn[2]); });
+    quietly([&] { cleavDir.setPath(settingsIn.inputFolder); });
     quietly([&] { readLine(3); });
-    quietly([&] { fiInFile.setPath(settingsIn[2]); });
-    quietly([&] { selectByName(fiInFile, settingsIn[3]); });
+    quietly([&] { fiInFile.setPath(settingsIn.inputFolder); });
+    quietly([&] { selectByName(fiInFile, settingsIn.inputFile); });
     quietly([&] { readLine(4); });
     quietly([&] { readLine(5); });
     quietly([&] { readLine(6); });
-    quietly([&] { settingsOut[6] = std::to_string(settings::lineAsInteger(settingsIn[6])); });
-    quietly([&] { optSplitType[settings::lineAsInteger(settingsOut[6])].setValue(true); });
-    if (settingsIn[6] == "1") {
+    quietly([&] { settingsOut.splitType = std::to_string(settings::lineAsInteger(settingsIn.splitType)); });
+    quietly([&] { optSplitType[settings::lineAsInteger(settingsOut.splitType)].setValue(true); });
+    if (settingsIn.splitType == "1") {
         quietly([&] { readLine(7); });
         quietly([&] { readLine(8); });
-        quietly([&] { settingsOut[7] = settingsIn[7]; });
-        quietly([&] { settingsOut[8] = settingsIn[8]; });
-        quietly([&] { optBytes[settings::lineAsInteger(settingsOut[8])].setValue(true); });
-    } else if (settingsIn[6] == "2") {
+        quietly([&] { settingsOut.sizeOrCount = settingsIn.sizeOrCount; });
+        quietly([&] { settingsOut.unit = settingsIn.unit; });
+        quietly([&] { optBytes[settings::lineAsInteger(settingsOut.unit)].setValue(true); });
+    } else if (settingsIn.splitType == "2") {
         quietly([&] { readLine(7); });
-        quietly([&] { settingsOut[7] = settingsIn[7]; });
+        quietly([&] { settingsOut.sizeOrCount = settingsIn.sizeOrCount; });
     }
 }

@@ -1,26 +1,27 @@
 // The settings file "cleav.ini" beside the program: eight lines, each ended
 // by CR LF, one value per line.
 #pragma once
-#include <array>
 #include <string>
 #include <vector>
+
+#include "ui/settings_entries.h"
 
 namespace settings {
 
 // The program's folder, a backslash unless it ends in one, "cleav.ini".
 std::string settingsPath();
 
-// The lines of a settings file as read, 1 to 8 (element 0 unused); count
-// tells how many the file held (at most 8).
+// The lines of a settings file as read; count tells how many the file held
+// (at most 8), the entries past it are empty.
 struct Record {
-    std::array<std::string, 9> lines;
+    SettingsEntries entries;
     size_t count = 0;
 };
 // Reads the file; a run-time error when it cannot be opened or read.
 Record readRecord(const std::string& path);
 
-// The eight entries (1 to 8; element 0 unused) as the file's bytes.
-std::string fileText(const std::array<std::string, 9>& entries);
+// The eight entries as the file's bytes.
+std::string fileText(const SettingsEntries& entries);
 
 // A line read as a whole number (blanks and a sign allowed, a fraction
 // rounded); a run-time error 13 for anything else.

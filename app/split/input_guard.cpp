@@ -1,17 +1,56 @@
 #include "split/input_guard.h"
 
+#include <windows.h>
+
+#include "platform/ansi_text.h"
 #include "platform/files.h"
+#include "platform/runtime_error.h"
+#include "split/batch.h"
 #include "split/job.h"
+#include "split/kit.h"
+#include "split/messages.h"
 #include "split/names.h"
 
 namespace split {
 
 namespace {
+
+// Names and folders compare the way the file system does: ordinal, case ignored.
+bool sameName(const std::string& a, const std::string& b) {
+    std::wstring wa = platform::wideFromAnsi(a), wb = platform::wideFromAnsi(b);
+    return CompareStringOrdinal(wa.c_str(), static_cast<int>(wa.size()), wb.c_str(), static_cast<int>(wb.size()),
+                                TRUE) == CSTR_EQUAL;
+}
+
+std::string withoutTrailingSeparators(std::string folder) {
+    while (!folder.empty() && (folder.back() == '\\' || folder.back() == '/')) folder.pop_back();
+    return folder;
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
 bool isInput(const std::string& path, const platform::FileIdentity& input) {
     platform::FileIdentity other;
     return platform::identifyFile(path, other) && other == input;
 }
 }  // namespace
+
+std::string inputClash(const std::string& inDir, const std::string& fileName, const std::string& outDir) {
+    if (!sameName(withoutTrailingSeparators(inDir), withoutTrailingSeparators(outDir))) return "";
+    // The pieces keep all but the last four characters, so the input is one of
+    // them exactly when those four read ".S01" .. ".S99".
+    std::string last;
+    try {
+        last = fileName.substr(pieceStem(fileName).size());
+    } catch (const platform::RuntimeError&) {
+    }
+    if (last.size() == 4 && sameName(last.substr(0, 2), ".S") && isDigit(last[2]) && isDigit(last[3]) &&
+        last.substr(2) != "00")
+        return overwrittenByPiecesText(fileName);
+    if (sameName(fileName, batchStem(fileName) + ".bat")) return overwrittenByBatchText(fileName);
+    if (sameName(fileName, batchStem(fileName) + ".sh")) return overwrittenByJoinerText(fileName);
+    return "";
+}
 
 std::string inputTargetClash(const SplitJob& job, const std::string& inDir, const std::string& fileName) {
     platform::FileIdentity input;
@@ -19,6 +58,9 @@ std::string inputTargetClash(const SplitJob& job, const std::string& inDir, cons
     for (int n = 1; n <= 99; ++n)
         if (isInput(piecePath(job.outDir, job.pieceStem, n), input)) return overwrittenByPiecesText(fileName);
     if (isInput(batchPath(job.outDir, job.batchStem), input)) return overwrittenByBatchText(fileName);
+    if (isInput(joinerPath(job.outDir, job.batchStem), input)) return overwrittenByJoinerText(fileName);
+    if (isInput(checksumPath(job.outDir, job.batchStem + job.extension), input))
+        return overwrittenByChecksumsText(fileName);
     return "";
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/files.h"
 
@@ -22,5 +23,9 @@ struct SplitJob {
     platform::FileStamp inputStamp;
     bool stamped = false;
 };
+
+// Every file the job writes, in the order it writes them: the pieces, the
+// batch file, the joiner script and the checksum file.
+std::vector<std::string> writtenPaths(const SplitJob& job);
 
 }  // namespace split

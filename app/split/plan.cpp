@@ -158,54 +158,11 @@ Plan planPieces(const PlanRequest& request) {
     }
 }
 
-namespace {
-// a - b without signed overflow whatever the inputs.
-int64_t difference(int64_t a, int64_t b) {
-    return static_cast<int64_t>(static_cast<uint64_t>(a) - static_cast<uint64_t>(b));
-}
-}  // namespace
-
-std::string capacityReport(int64_t fileSize, int64_t freeBytes) {
-    using platform::groupDigits;
-    return "The drive is not big enough!\r\n\r\nFile  size  is:  " + groupDigits(fileSize) +
-           "\r\n\r\nDrive size is:  " + groupDigits(freeBytes) + "\r\n\r\nDifference is:  " +
-           groupDigits(difference(fileSize, freeBytes)) + "\r\nVersion 3.0 will have spanning capability!\r\n";
-}
-
-std::string pieceCapacityReport(int64_t pieceSize, int64_t freeBytes) {
-    using platform::groupDigits;
-    return "The drive is not big enough!\r\n\r\nSplit  size  is:  " + groupDigits(pieceSize) +
-           "\r\n\r\nDrive size is:  " + groupDigits(freeBytes) + "\r\n\r\nDifference is:  " +
-           groupDigits(difference(pieceSize, freeBytes)) + "\r\n";
-}
-
-std::string sizeQuestion(int64_t fileSize) {
-    return "Is the size correct: \r\n" + platform::groupDigits(fileSize) +
-           "\r\nConfirm actual File Size in bytes with Explorer";
-}
-
 int64_t largestFileOn(const std::string& fileSystem) {
     std::string name;
     for (char c : fileSystem) name += static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
     if (name == "FAT" || name == "FAT12" || name == "FAT16" || name == "FAT32") return 4294967295LL;
     return INT64_MAX;
-}
-
-std::string driveOf(const std::string& folder) {
-    if (folder.size() >= 2 && folder[1] == ':') return folder.substr(0, 2);
-    return folder;
-}
-
-std::string pieceTooLargeForDrive(const std::string& drive, const std::string& fileSystem, int64_t pieceSize) {
-    using platform::groupDigits;
-    return "The pieces of this split are " + groupDigits(pieceSize) + " bytes, but drive " + drive +
-           " is formatted " + fileSystem + ", which holds no file larger than " +
-           groupDigits(largestFileOn(fileSystem)) + " bytes.\r\nChoose a smaller split size or another drive.";
-}
-
-std::string pauseMessage(int pieceNo, int pieceCount) {
-    return "Click OK to continue Cleaving!\r\n Cleav " + std::to_string(pieceNo) + " of " +
-           std::to_string(pieceCount);
 }
 
 }  // namespace split

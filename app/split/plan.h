@@ -68,25 +68,11 @@ struct Plan {
 // size needs) plans pieces that stay empty.
 Plan planPieces(const PlanRequest& request);
 
-// "The drive is not big enough!" report for the whole file (before the split)
-// and for one piece (a paused split), exact to the character.
-std::string capacityReport(int64_t fileSize, int64_t freeBytes);
-std::string pieceCapacityReport(int64_t pieceSize, int64_t freeBytes);
-
-// "Is the size correct: " CR LF size CR LF "Confirm actual File Size in bytes with Explorer"
-std::string sizeQuestion(int64_t fileSize);
+// Files larger than this are questioned before the split.
 const int64_t kQuestionAbove = 1004318710;
 
 // The largest file a file system holds: 4,294,967,295 bytes on FAT, FAT12,
 // FAT16 and FAT32 (case ignored), no limit (INT64_MAX) on any other.
 int64_t largestFileOn(const std::string& fileSystem);
-// The drive of a folder as a user names it ("E:" of "E:\Pieces"), or the
-// folder itself where it has no drive letter.
-std::string driveOf(const std::string& folder);
-// The refusal of pieces larger than the output drive's file system holds.
-std::string pieceTooLargeForDrive(const std::string& drive, const std::string& fileSystem, int64_t pieceSize);
-
-// "Click OK to continue Cleaving!" CR LF " Cleav " n " of " count
-std::string pauseMessage(int pieceNo, int pieceCount);
 
 }  // namespace split

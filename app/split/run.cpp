@@ -1,36 +1,46 @@
 #include "split/run.h"
 
+#include <algorithm>
 #include <string>
 
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/guarded.h"
-#include "platform/message_loop.h"
+#include "platform/runtime_error.h"
+#include "split/input_hashes.h"
+#include "split/batch.h"
 #include "split/job.h"
+#include "split/kit.h"
+#include "split/messages.h"
 #include "split/names.h"
 #include "split/piece_writer.h"
-#include "split/plan.h"
 
 namespace split {
 
 using platform::step;
 
-RunResult runPieces(const SplitJob& job, RunView& view) {
-    RunResult result;
-    step(520);
-    view.setStatus("Reading...");
-    step(530);
-    view.repaintStatus();
-    step(535);
-    view.showHourglass(true);
-    step(537);
-    if (view.pauseWanted() && job.pieceSize > job.freeBytes) {
-        view.enableSplitButton();
-        view.showHourglass(false);
-        platform::msgBox(pieceCapacityReport(job.pieceSize, job.freeBytes), platform::kCritical);
-        return result;
-    }
+namespace {
 
+// A batch file or kit of these names would join, or check, pieces that this
+// run has replaced.
+void deleteOutputsOfEarlierSplit(const SplitJob& job) {
+    platform::deleteFileQuietly(batchPath(job.outDir, job.batchStem));
+    deleteKit(job);
+}
+
+KitContents kitOf(const SplitJob& job, InputHashes& hashes) {
+    KitContents kit;
+    kit.target = job.batchStem + job.extension;
+    for (int n = 1; n <= job.pieceCount; ++n) kit.pieceNames.push_back(pieceName(job.pieceStem, n));
+    kit.pieces = hashes.pieces();
+    kit.wholeHex = hashes.wholeHex();
+    return kit;
+}
+
+RunResult writePieces(const SplitJob& job, RunView& view) {
+    RunResult result;
+    InputHashes hashes;
+    bool inputCutShort = false;
     int64_t pieceStart = 0;
     step(500);
     int64_t pieceEnd = job.pieceSize;
@@ -38,7 +48,7 @@ RunResult runPieces(const SplitJob& job, RunView& view) {
         step(540);
         std::string piece = piecePath(job.outDir, job.pieceStem, pieceNo);
         step(550);
-        platform::doEvents();
+        view.doEvents();
         step(560);
         bool copied = writePiece(job, piece, pieceStart, pieceEnd, pieceNo, view);
         step(570);
@@ -48,9 +58,21 @@ RunResult runPieces(const SplitJob& job, RunView& view) {
         }
         if (!copied) {
             // The library has told the user; the pieces written so far stay.
+            deleteOutputsOfEarlierSplit(job);
             view.showHourglass(false);
             result.end = RunEnd::kPieceFailed;
             return result;
+        }
+        step(575);
+        // The last pieces may reach past the input's end: they hold what is left.
+        try {
+            // Off the window's thread too: a big piece takes a while to hash.
+            const int64_t first = std::min(pieceStart, job.fileSize), last = std::min(pieceEnd, job.fileSize);
+            view.whileWindowWaits([&] { hashes.addPiece(job.inPath, first, last); }, [] {});
+        } catch (const platform::RuntimeError& e) {
+            if (e.number() != platform::kInputPastEnd) throw;
+            inputCutShort = true;  // shortened since it was measured
+            break;
         }
         step(580);
         pieceStart += job.pieceSize;
@@ -59,28 +81,58 @@ RunResult runPieces(const SplitJob& job, RunView& view) {
         step(600);
         platform::setNormalAttributes(piece);
         step(610);
-        view.setStatus("File " + std::to_string(pieceNo) + " Done! Reading...");
+        view.setStatus(pieceDoneStatus(pieceNo));
         view.repaintStatus();
         step(620);
-        platform::doEvents();
+        view.doEvents();
+        if (view.windowGone()) {
+            result.end = RunEnd::kWindowGone;
+            return result;
+        }
         if (view.pauseWanted() && pieceNo < job.pieceCount)
-            platform::msgBox(pauseMessage(pieceNo, job.pieceCount), platform::kInformation);
+            view.tell(pauseMessage(pieceNo, job.pieceCount), platform::kInformation);
     }
 
     // The pieces hold the file only if nobody changed it since it was measured.
     platform::FileStamp now;
-    if (job.stamped && (!platform::stampFile(job.inPath, now) || now != job.inputStamp)) {
-        platform::deleteFileQuietly(batchPath(job.outDir, job.batchStem));
+    if (inputCutShort || (job.stamped && (!platform::stampFile(job.inPath, now) || now != job.inputStamp))) {
+        deleteOutputsOfEarlierSplit(job);
         view.showHourglass(false);
         view.enableSplitButton();
-        platform::msgBox(inputChangedMessage(job.inPath), platform::kCritical);
+        view.tell(inputChangedMessage(job.inPath), platform::kCritical);
         result.end = RunEnd::kInputChanged;
         return result;
     }
 
     result.batchPath = writeBatchFile(job, view, result.batchWritten);
+    step(733);
+    writeKit(job, kitOf(job, hashes));
     result.end = RunEnd::kPiecesWritten;
     return result;
+}
+
+}  // namespace
+
+RunResult runPieces(const SplitJob& job, RunView& view) {
+    step(520);
+    view.setStatus(kStatusReading);
+    step(530);
+    view.repaintStatus();
+    step(535);
+    view.showHourglass(true);
+    step(537);
+    if (view.pauseWanted() && job.pieceSize > job.freeBytes) {
+        view.enableSplitButton();
+        view.showHourglass(false);
+        view.tell(pieceCapacityReport(job.pieceSize, job.freeBytes), platform::kCritical);
+        return RunResult();
+    }
+    try {
+        return writePieces(job, view);
+    } catch (...) {
+        deleteOutputsOfEarlierSplit(job);
+        throw;
+    }
 }
 
 }  // namespace split

@@ -10,10 +10,14 @@ namespace split {
 struct SplitJob;
 
 // What the run shows and reads on the window: the status line, the Pause
-// box, the Split button and the hourglass.
+// box, the Split button, the hourglass, its messages and the window's events.
 class RunView {
 public:
     virtual ~RunView() = default;
+    // A message box titled as the program, OK only; icon as platform/dialogs.h.
+    virtual void tell(const std::string& text, unsigned icon) = 0;
+    // Lets the window process its pending events.
+    virtual void doEvents() = 0;
     virtual void setStatus(const std::string& text) = 0;
     // Repaints the status line at once, before the next piece blocks the window.
     virtual void repaintStatus() = 0;
@@ -33,7 +37,7 @@ public:
 
 // How a run ended short of its success message.
 enum class RunEnd {
-    kPiecesWritten,   // every piece is written and the batch file with them
+    kPiecesWritten,   // every piece is written, the batch file and the kit with them
     kRefused,         // a paused run whose piece is larger than the free space
     kPieceFailed,     // the library could not write a piece and has said so
     kInputChanged,    // the input changed under the run: no batch file
@@ -46,13 +50,11 @@ struct RunResult {
     bool batchWritten = false;    // false when a name has no form the interpreter reads
 };
 
-// Writes the pieces and the batch file; run-time errors (a piece that cannot
-// be marked normal, a batch file that cannot be written) go to the caller.
-// The hourglass is off again unless the pieces and batch file are all written.
+// Writes the pieces, hashing each right after it is written, then the batch
+// file and the kit; run-time errors (a piece that cannot be marked normal, a
+// batch or kit file that cannot be written) go to the caller. A run that
+// does not get that far leaves no batch or kit file of its names, not even
+// one of an earlier split. The hourglass is off again unless all is written.
 RunResult runPieces(const SplitJob& job, RunView& view);
-
-// The batch file of the job's pieces in their folder; its path. namesEveryFile
-// is false, and no file is left, when a name has no OEM form.
-std::string writeBatchFile(const SplitJob& job, RunView& view, bool& namesEveryFile);
 
 }  // namespace split

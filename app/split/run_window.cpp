@@ -4,11 +4,12 @@
 #include <string>
 
 #include "platform/dialogs.h"
+#include "platform/message_loop.h"
 #include "platform/off_thread.h"
 #include "platform/program.h"
 #include "platform/taskbar_progress.h"
 #include "split/job.h"
-#include "split/names.h"
+#include "split/messages.h"
 #include "split/run.h"
 #include "ui/frm_splitter.h"
 
@@ -21,6 +22,8 @@ public:
     bool pauseWanted() const override { return w_.pauseFlag != 0; }
     void enableSplitButton() override { w_.cmdSPlit.setEnabled(true); }
     void showHourglass(bool on) override { w_.setHourglass(on); }
+    void tell(const std::string& text, unsigned icon) override { platform::msgBox(text, icon); }
+    void doEvents() override { platform::doEvents(); }
     void whileWindowWaits(const std::function<void()>& work, const std::function<void()>& tick) override {
         platform::runOffThread(w_.hwnd(), work, tick, kProgressEveryMs);
     }
@@ -49,7 +52,7 @@ void frmSplitter::runSplit(split::SplitJob& job) {
                                       : split::successMessageWithoutBatch(run.batchPath, inFileName),
                      platform::kExclamation);
     step(750);
-    lblStatus.setCaption("Operation Complete");
+    lblStatus.setCaption(split::kStatusComplete);
     step(760);
     lblStatus.refreshNow();
     backToFileChoice();

@@ -12,8 +12,12 @@
 #include "platform/form.h"
 #include "platform/guarded.h"
 
+#include "ui/settings_entries.h"
+#include "ui/split_choices.h"
+
 namespace split {
 struct SplitJob;
+struct Refusal;
 }
 
 class frmSplitter : public platform::Form {
@@ -67,9 +71,9 @@ public:
     std::string inPrefix;
     std::string inFileName;
     std::string outDirPath;
-    // Entries 1 to 8; element 0 is unused.
-    std::array<std::string, 9> settingsOut;
-    std::array<std::string, 9> settingsIn;
+    // The settings file's entries: as they will be saved, and as last read.
+    SettingsEntries settingsOut;
+    SettingsEntries settingsIn;
 
     // --- procedures ---------------------------------------------------------
     void ErrHandle(long number, const std::string& description, long line, const std::string& procedure);
@@ -126,7 +130,8 @@ private:
     // Pieces of the Split button's click (split/).
     void moveToOutputChoice();
     void splitFilesNow();
-    bool planSplit(split::SplitJob& job);
+    SplitChoices readSplitChoices();
+    void showRefusal(const split::Refusal& refusal);
     void runSplit(split::SplitJob& job);
     // Back to choosing a file: the Split button's first caption, the file
     // list shown again, then the start-up reset.

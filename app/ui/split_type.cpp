@@ -23,17 +23,17 @@ void frmSplitter::optSplitType_Click(short index) {
         step(60);
         if (index == 2) cboEqualNumber.setVisible(true);
         step(70);
-        settingsOut[6] = std::to_string(index);
+        settingsOut.splitType = std::to_string(index);
         if (index == 1) {
             step(80);
-            settingsOut[7] = txtByteSize.text();
+            settingsOut.sizeOrCount = txtByteSize.text();
             step(280);
-            settingsOut[8] = std::to_string(unitIndex);
+            settingsOut.unit = std::to_string(unitIndex);
         }
         step(280);
         if (index == 2) {
             step(290);
-            settingsOut[7] = cboEqualNumber.text();
+            settingsOut.sizeOrCount = cboEqualNumber.text();
         }
         updateTabStops();
     });

@@ -31,11 +31,11 @@ void frmSplitter::Form_Load() {
             lblINorOUT.setCaption(fileChoicePrompt());
         }
         step(310);
-        settingsOut[6] = "3";
+        settingsOut.splitType = "3";
         step(320);
-        settingsOut[7] = "1";
+        settingsOut.sizeOrCount = "1";
         step(330);
-        settingsOut[8] = "0";
+        settingsOut.unit = "0";
         step(340);
         unitIndex = 1;
         step(132);

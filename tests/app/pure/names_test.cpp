@@ -3,6 +3,9 @@
 
 #include "platform/files.h"
 #include "platform/runtime_error.h"
+#include "split/batch.h"
+#include "split/input_guard.h"
+#include "split/messages.h"
 #include "split/names.h"
 
 using namespace split;

@@ -3,6 +3,7 @@
 #include <climits>
 
 #include "platform/numbers.h"
+#include "ui/split_type.h"
 
 using namespace platform;
 
@@ -27,9 +28,27 @@ TEST(NumbersReading, ReadsAsNumber) {
     EXPECT_DOUBLE_EQ(numberOf("-2.5e2"), -250);
     EXPECT_GT(numberOf("1e400"), 1e300);
     EXPECT_EQ(numberOf("12a"), 0);
-    EXPECT_EQ(roundHalfAway(2.5), 3);
-    EXPECT_EQ(roundHalfAway(-2.5), -3);
-    EXPECT_EQ(roundHalfAway(0.49999999999999994), 0);
+}
+
+// The same whole numbers from the x87 (32-bit build) and from SSE2 (64-bit).
+TEST(NumbersReading, RoundsHalvesAwayOnEveryFpu) {
+    const struct {
+        double x, whole;
+    } cases[] = {
+        {2.5, 3}, {-2.5, -3}, {0.5, 1}, {-0.5, -1}, {1.4999999999999998, 1}, {0.49999999999999994, 0},
+        {-0.49999999999999994, 0}, {2.4999999999999996, 2}, {4503599627370495.5, 4503599627370496},
+        {4503599627370497.0, 4503599627370497}, {9007199254740993.0, 9007199254740992}, {1e300, 1e300},
+    };
+    for (const auto& c : cases) EXPECT_EQ(roundHalfAway(c.x), c.whole) << c.x;
+    // Read, rounded and written back as the byte-size box does.
+    const struct {
+        const char* typed;
+        const char* shown;
+    } texts[] = {
+        {"0.49999999999999994", "0"}, {"2.5", "3"}, {"1234.5", "1,235"}, {"-0.5", "-1"},
+        {"4503599627370495.5", "4,503,599,627,370,496"}, {"1e20", "100,000,000,000,000,000,000"},
+    };
+    for (const auto& t : texts) EXPECT_EQ(groupedSizeText(t.typed), t.shown) << t.typed;
 }
 
 TEST(NumbersReading, LeadingWholeNumber) {

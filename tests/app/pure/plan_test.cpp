@@ -2,7 +2,7 @@
 
 #include "platform/dialogs.h"
 #include "split/plan.h"
-#include "split/refusals.h"
+#include "split/messages.h"
 
 using namespace split;
 

@@ -130,6 +130,7 @@ TEST(ChosenInput, ShortenedBeforeTheFirstPieceIsNoSuccess) {
               0u)
         << win.boxes.shown[1].text;
     EXPECT_FALSE(fileExists(out / "disk.bat"));
+    EXPECT_FALSE(fileExists(out / "disk.sh"));
     EXPECT_EQ(w.cmdSPlit.caption(), "&Split files now!");
 }
 

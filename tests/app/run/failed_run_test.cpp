@@ -21,6 +21,7 @@ TEST(RunFailure, InputLockedAfterItWasChosenStopsAtPieceOne) {
     TempDir in, out, outAgain;
     const std::string input = patternBytes(5000, 51);
     writeFile(in / "locked.dat", input);
+    writeFile(out / "locked.sh", "left by an earlier split");  // would join other pieces
     SplitterWindow win(in.path());
     frmSplitter& w = win.w();
     win.chooseFile(in.path(), "locked.dat");
@@ -75,29 +76,37 @@ TEST(RunFailure, InputLockedAfterItWasChosenStopsAtPieceOne) {
     EXPECT_EQ(win.libraryBoxes.seen().size(), 1u);
 }
 
-TEST(RunFailure, BatchFileThatCannotBeCreatedEndsInTheErrorTailAndKeepsThePieces) {
-    TempDir in, out;
-    const std::string input = patternBytes(4000, 52);
-    writeFile(in / "data.bin", input);
-    // A folder of the batch file's name: no file of that name can be created.
-    // (A read-only file would not do here: the tests run as root, and Wine
-    // lets root write it.)
-    ASSERT_TRUE(CreateDirectoryA((out / "data.bat").c_str(), nullptr));
-    SplitterWindow win(in.path());
-    frmSplitter& w = win.w();
-    win.chooseFile(in.path(), "data.bin");
-    chooseIntoYFiles(w, "2");
-    win.splitInto(out.path());
+TEST(RunFailure, BatchOrKitFileThatCannotBeCreatedEndsInTheErrorTailAndKeepsOnlyThePieces) {
+    // A folder of the file's name: no file of that name can be created. (A
+    // read-only file would not do here: the tests run as root, and Wine lets
+    // root write it.) Creating the batch file is line 660 of the click, the kit 733.
+    const struct {
+        const char* blocker;
+        long line;
+    } cases[] = {{"data.bat", 660}, {"data.sh", 733}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.blocker);
+        TempDir in, out;
+        const std::string input = patternBytes(4000, 52);
+        writeFile(in / "data.bin", input);
+        ASSERT_TRUE(CreateDirectoryA((out / c.blocker).c_str(), nullptr));
+        // Left by an earlier split of this name: it would check other pieces.
+        writeFile(out / "data.bin.sha256", "stale");
+        SplitterWindow win(in.path());
+        frmSplitter& w = win.w();
+        win.chooseFile(in.path(), "data.bin");
+        chooseIntoYFiles(w, "2");
+        win.splitInto(out.path());
 
-    // Creating the batch file is line 660 of the click.
-    ASSERT_EQ(win.boxes.texts(),
-              (std::vector<std::string>{report(70, "Permission denied", 660), "Click to restart program."}));
-    EXPECT_EQ(win.boxes.shown[0].style & kIconMask, kCriticalIcon);
-    EXPECT_EQ(win.boxes.shown[1].style & kIconMask, kExclamationIcon);
-    EXPECT_EQ(filesIn(out.path()), (std::vector<std::string>{"data.S01", "data.S02"}));
-    EXPECT_EQ(readFile(out / "data.S01") + readFile(out / "data.S02"), input);
-    EXPECT_EQ(readFile(in / "data.bin"), input);
-    EXPECT_EQ(w.cmdSPlit.caption(), "&Split files now!");
+        ASSERT_EQ(win.boxes.texts(),
+                  (std::vector<std::string>{report(70, "Permission denied", c.line), "Click to restart program."}));
+        EXPECT_EQ(win.boxes.shown[0].style & kIconMask, kCriticalIcon);
+        EXPECT_EQ(win.boxes.shown[1].style & kIconMask, kExclamationIcon);
+        EXPECT_EQ(filesIn(out.path()), (std::vector<std::string>{"data.S01", "data.S02"}));
+        EXPECT_EQ(readFile(out / "data.S01") + readFile(out / "data.S02"), input);
+        EXPECT_EQ(readFile(in / "data.bin"), input);
+        EXPECT_EQ(w.cmdSPlit.caption(), "&Split files now!");
+    }
 }
 
 TEST(RunErrorTail, InputNameShorterThanFourCharacters) {

@@ -85,7 +85,8 @@ TEST(LongPiece, WindowAnswersWithin250MsAndShowsThePercentage) {
     auto done = std::find(s.status.texts.begin(), s.status.texts.end(), "File 1 Done! Reading...");
     ASSERT_NE(done, s.status.texts.end());
     EXPECT_EQ((done - 1)->rfind("Writing big.S01: ", 0), 0u);
-    EXPECT_EQ(filesIn(s.out.path()), (std::vector<std::string>{"big.S01", "big.S02", "big.bat"}));
+    EXPECT_EQ(filesIn(s.out.path()),
+              (std::vector<std::string>{"big.S01", "big.S02", "big.bat", "big.bin.sha256", "big.sh"}));
     EXPECT_EQ(lengthOf(s.out / "big.S01"), kPiece);
 }
 

@@ -52,7 +52,7 @@ TEST(Rejoin, TwoFloppyPiecesThenTheWindowIsReadyForTheNextFile) {
     EXPECT_TRUE(win.libraryBoxes.seen().empty());
 
     // Two raw pieces and the one-line batch file, nothing else.
-    EXPECT_EQ(filesIn(out.path()), (std::vector<std::string>{"holiday.S01", "holiday.S02", "holiday.bat"}));
+    EXPECT_EQ(filesIn(out.path()), withKit({"holiday.S01", "holiday.S02", "holiday.bat"}, "holiday", "holiday.avi"));
     EXPECT_TRUE(sameBytes(readFile(out / "holiday.S01"), input.substr(0, 1457663)));
     EXPECT_TRUE(sameBytes(readFile(out / "holiday.S02"), input.substr(1457663)));
     EXPECT_EQ(readFile(out / "holiday.bat"), "copy \"holiday.S01\" /b  + \"holiday.S02\" /b \"holiday.avi\"\r\n");
@@ -72,7 +72,7 @@ TEST(Rejoin, TwoFloppyPiecesThenTheWindowIsReadyForTheNextFile) {
     // again with its first entry chosen.
     EXPECT_TRUE(choosingAFile(w));
     EXPECT_TRUE(w.mnuCreate(1).enabled());
-    ASSERT_EQ(w.fiInFile.count(), 3);
+    ASSERT_EQ(w.fiInFile.count(), 5);
     EXPECT_EQ(w.fiInFile.listIndex(), 0);
     EXPECT_EQ(w.inDirPath, out.path());
     EXPECT_EQ(w.inFileName, w.fiInFile.item(0));
@@ -99,7 +99,7 @@ TEST(Rejoin, TwelvePiecesInAscendingOrder) {
     std::vector<std::string> expectedFiles;
     for (int n = 1; n <= 12; ++n) expectedFiles.push_back(pieceName("scan", n));
     expectedFiles.push_back("scan.bat");
-    EXPECT_EQ(filesIn(out.path()), expectedFiles);
+    EXPECT_EQ(filesIn(out.path()), withKit(expectedFiles, "scan", "scan.tif"));
     for (int n = 1; n <= 12; ++n)
         EXPECT_EQ(readFile(out / pieceName("scan", n)), input.substr(static_cast<size_t>(n - 1) * 1001, 1001)) << n;
 
@@ -127,7 +127,7 @@ TEST(Rejoin, NamesWithoutADotWithTwoDotsAndWithBlanks) {
     win.chooseFile(in.path(), "README");
     chooseIntoYFiles(w, "3");
     win.splitInto(outReadme.path());
-    EXPECT_EQ(filesIn(outReadme.path()), (std::vector<std::string>{"RE.S01", "RE.S02", "RE.S03", "README.bat"}));
+    EXPECT_EQ(filesIn(outReadme.path()), withKit({"RE.S01", "RE.S02", "RE.S03", "README.bat"}, "README", "README"));
     EXPECT_EQ(readFile(outReadme / "README.bat"),
               "copy \"RE.S01\" /b  + \"RE.S02\" /b  + \"RE.S03\" /b \"README\"\r\n");
 
@@ -136,7 +136,7 @@ TEST(Rejoin, NamesWithoutADotWithTwoDotsAndWithBlanks) {
     chooseIntoYFiles(w, "2");
     win.splitInto(outArchive.path());
     EXPECT_EQ(filesIn(outArchive.path()),
-              (std::vector<std::string>{"archive.bat", "archive.ta.S01", "archive.ta.S02"}));
+              withKit({"archive.bat", "archive.ta.S01", "archive.ta.S02"}, "archive", "archive.tar.gz"));
     EXPECT_EQ(readFile(outArchive / "archive.bat"),
               "copy \"archive.ta.S01\" /b  + \"archive.ta.S02\" /b \"archive.tar.gz\"\r\n");
 
@@ -145,7 +145,8 @@ TEST(Rejoin, NamesWithoutADotWithTwoDotsAndWithBlanks) {
     chooseIntoYFiles(w, "2");
     win.splitInto(outBlanks.path());
     EXPECT_EQ(filesIn(outBlanks.path()),
-              (std::vector<std::string>{"my holiday movie.S01", "my holiday movie.S02", "my holiday movie.bat"}));
+              withKit({"my holiday movie.S01", "my holiday movie.S02", "my holiday movie.bat"}, "my holiday movie",
+                      "my holiday movie.avi"));
     EXPECT_EQ(readFile(outBlanks / "my holiday movie.bat"),
               "copy \"my holiday movie.S01\" /b  + \"my holiday movie.S02\" /b \"my holiday movie.avi\"\r\n");
 
@@ -174,8 +175,8 @@ TEST(Rejoin, PercentSignsAreDoubledInTheBatchLine) {
 
     EXPECT_EQ(win.boxes.texts(), std::vector<std::string>{"Operation Successful!\r\nUse: " + out.path() +
                                                            "\\100% sure 50% off.bat to combine!"});
-    EXPECT_EQ(filesIn(out.path()), (std::vector<std::string>{"100% sure 50% off.S01", "100% sure 50% off.S02",
-                                                             "100% sure 50% off.bat"}));
+    EXPECT_EQ(filesIn(out.path()), withKit({"100% sure 50% off.S01", "100% sure 50% off.S02", "100% sure 50% off.bat"},
+                                           "100% sure 50% off", "100% sure 50% off.txt"));
     EXPECT_EQ(readFile(out / "100% sure 50% off.bat"),
               "copy \"100%% sure 50%% off.S01\" /b  + \"100%% sure 50%% off.S02\" /b \"100%% sure 50%% off.txt\"\r\n");
 
@@ -201,7 +202,7 @@ TEST(Rejoin, NonAsciiNamesInTheOemCodePage) {
 
     EXPECT_EQ(win.boxes.texts(),
               std::vector<std::string>{"Operation Successful!\r\nUse: " + out.path() + "\\" + cafe + ".bat to combine!"});
-    EXPECT_EQ(filesIn(out.path()), (std::vector<std::string>{cafe + ".S01", cafe + ".S02", cafe + ".bat"}));
+    EXPECT_EQ(filesIn(out.path()), withKit({cafe + ".S01", cafe + ".S02", cafe + ".bat"}, cafe, cafe + ".txt"));
     EXPECT_EQ(readFile(out / (cafe + ".bat")),
               "copy \"caf\x82.S01\" /b  + \"caf\x82.S02\" /b \"caf\x82.txt\"\r\n");
     expectRejoins(out.path(), cafe + ".bat", cafe + ".txt", input);
@@ -219,8 +220,9 @@ TEST(Rejoin, NonAsciiNamesInTheOemCodePage) {
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_FALSE(anyBoxSays(boxes, "Operation Successful!")) << boxes[0].text;
     EXPECT_NE(boxes[0].text.find("no batch file was"), std::string::npos) << boxes[0].text;
-    // Its "?" would be a wildcard that can match other files: no batch file at all.
-    EXPECT_EQ(filesIn(outEuro.path()), (std::vector<std::string>{euro + ".S01", euro + ".S02"}));
+    // Its "?" would be a wildcard that can match other files: no batch file at
+    // all; the joiner, whose names are UTF-8, rejoins them.
+    EXPECT_EQ(filesIn(outEuro.path()), withKit({euro + ".S01", euro + ".S02"}, euro, euro + ".txt"));
     EXPECT_EQ(readFile(outEuro / (euro + ".S01")) + readFile(outEuro / (euro + ".S02")), euroInput);
     EXPECT_EQ(w.cmdSPlit.caption(), "&Split this file");
 }
@@ -241,7 +243,7 @@ TEST(Rejoin, NinetyNinePiecesOfALongNameOverSeveralLines) {
     win.splitInto(out.path());
     ASSERT_EQ(win.boxes.texts(),
               std::vector<std::string>{"Operation Successful!\r\nUse: " + out.path() + "\\" + stem + ".bat to combine!"});
-    ASSERT_EQ(filesIn(out.path()).size(), 100u);
+    ASSERT_EQ(filesIn(out.path()).size(), 102u);
 
     // Every line fits, and the lines name the pieces in order, each once.
     const std::string batch = readFile(out / (stem + ".bat"));

@@ -45,6 +45,16 @@ inline std::string grouped(int64_t n) {
     return n < 0 ? "-" + out : out;
 }
 
+// The files a split leaves: those given, with the joiner and checksum file
+// of its batch stem and input name, sorted as filesIn() sorts.
+inline std::vector<std::string> withKit(std::vector<std::string> files, const std::string& batchStem,
+                                        const std::string& name) {
+    files.push_back(batchStem + ".sh");
+    files.push_back(name + ".sha256");
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
 // The boxes shown since `from`.
 inline std::vector<ShownBox> boxesSince(const SplitterWindow& win, size_t from) {
     return std::vector<ShownBox>(win.boxes.shown.begin() + static_cast<long>(from), win.boxes.shown.end());

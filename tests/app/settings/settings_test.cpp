@@ -76,11 +76,11 @@ TEST(Settings, StartUpComesBackOnTheSavedChoices) {
     EXPECT_EQ(w.optSplitType.selected(), 1);
     EXPECT_EQ(w.optBytes.selected(), 2);
     EXPECT_EQ(w.unitIndex, 2);
-    EXPECT_EQ(w.settingsOut[6], "1");
-    EXPECT_EQ(w.settingsOut[7], "1,000");
-    EXPECT_EQ(w.settingsOut[8], "2");
+    EXPECT_EQ(w.settingsOut.splitType, "1");
+    EXPECT_EQ(w.settingsOut.sizeOrCount, "1,000");
+    EXPECT_EQ(w.settingsOut.unit, "2");
     EXPECT_EQ(w.txtByteSize.text(), "1000");  // the reader leaves the box alone
-    EXPECT_EQ(w.settingsIn[3], "b.txt");
+    EXPECT_EQ(w.settingsIn.inputFile, "b.txt");
     EXPECT_TRUE(win.boxes.shown.empty());
 }
 
@@ -97,7 +97,7 @@ TEST(Settings, StartUpPassesOverAShortOrOddFile) {
         EXPECT_EQ(win->cleavDir.path(), saved.path());
         EXPECT_EQ(win->inFileName, "only.txt");
         EXPECT_EQ(win->optSplitType.selected(), 3);
-        EXPECT_EQ(win->settingsOut[6], "3");
+        EXPECT_EQ(win->settingsOut.splitType, "3");
         EXPECT_TRUE(win.boxes.shown.empty());
         EXPECT_EQ(programEnds(), 0);
     }
@@ -106,7 +106,7 @@ TEST(Settings, StartUpPassesOverAShortOrOddFile) {
     SplitterWindow win(start.path());
     EXPECT_EQ(win->cleavDir.path(), start.path());
     EXPECT_EQ(win->inFileName, "here.txt");
-    EXPECT_EQ(win->settingsOut[6], "12");
+    EXPECT_EQ(win->settingsOut.splitType, "12");
     EXPECT_TRUE(win.boxes.shown.empty());
 }
 

@@ -107,9 +107,9 @@ TEST(Browsing, PhaseSwitchAndClicksInTheOutputPhase) {
     EXPECT_TRUE(w.cmdSPlit.enabled());
     EXPECT_TRUE(w.mnuCreate(1).enabled());
     EXPECT_EQ(w.lblINorOUT.caption(), kFolderPrompt + dir.path());
-    EXPECT_EQ(w.settingsOut[1], w.CleavDrive.drive());
-    EXPECT_EQ(w.settingsOut[2], dir.path());
-    EXPECT_EQ(w.settingsOut[3], "two.txt");
+    EXPECT_EQ(w.settingsOut.inputDrive, w.CleavDrive.drive());
+    EXPECT_EQ(w.settingsOut.inputFolder, dir.path());
+    EXPECT_EQ(w.settingsOut.inputFile, "two.txt");
 
     // The file list is not in play now: a click on it changes nothing.
     const std::string status = w.lblStatus.caption();

@@ -98,13 +98,6 @@ LOGFONTA fontOf(HWND control) {
     return lf;
 }
 
-std::string withoutAccessMarks(const std::string& caption) {
-    std::string s;
-    for (char c : caption)
-        if (c != '&') s += c;
-    return s;
-}
-
 // Pixels of a picture, right of column `from`, darker than the light grey
 // of a faint caption: the strokes of a readable text.
 int darkPixels(const Picture& p, int from) {
@@ -122,41 +115,32 @@ TEST(Look, EveryCaptionInTheWindowsOneFontAndItFits) {
     TempDir dir;
     SplitterWindow win(dir.path());
     frmSplitter& w = win.w();
-    const int dpi = static_cast<int>(w.dpi());
     std::vector<platform::Control*> boxes = {&w.mnuAdvanced(1), &w.mnuAdvanced(2), &w.chkPause, &w.chkPGP};
     for (auto& b : w.optSplitTypeButton) boxes.push_back(&b);
     for (auto& b : w.optBytesButton) boxes.push_back(&b);
     std::vector<platform::Control*> others = {&w.CleavDrive, &w.cleavDir, &w.fiInFile,   &w.cmdSPlit, &w.Frame1,
                                               &w.lblStatus,  &w.mnuOptions, &w.cmdExit, &w.txtByteSize,
                                               &w.cboEqualNumber};
-    const LOGFONTA one = fontOf(w.chkPause.hwnd());
-    // Not shrunk past legibility.
-    EXPECT_GE(-one.lfHeight, MulDiv(6, dpi, 72));
-    for (platform::Control* c : boxes) {
-        SCOPED_TRACE(c->caption());
-        LOGFONTA lf = fontOf(c->hwnd());
-        EXPECT_EQ(std::string(lf.lfFaceName), one.lfFaceName);
-        EXPECT_EQ(lf.lfHeight, one.lfHeight);
-        EXPECT_EQ(lf.lfWidth, one.lfWidth);
-        // The caption fits beside the box as the system draws it: a box of
-        // 13 pixels at 96 DPI, then half a digit's width before the text.
-        HDC dc = GetDC(c->hwnd());
-        HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(c->hwnd(), WM_GETFONT, 0, 0)));
-        std::string text = withoutAccessMarks(c->caption());
-        SIZE size = {};
-        GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
-        INT digit = 0;
-        GetCharWidth32A(dc, '0', '0', &digit);
-        SelectObject(dc, old);
-        ReleaseDC(c->hwnd(), dc);
-        RECT r;
-        GetClientRect(c->hwnd(), &r);
-        EXPECT_LE(12 * dpi / 96 + 1 + digit / 2 + size.cx, r.right) << "the caption is cut";
-    }
-    for (platform::Control* c : others) {
-        LOGFONTA lf = fontOf(c->hwnd());
-        EXPECT_EQ(std::string(lf.lfFaceName), one.lfFaceName) << c->caption();
-        EXPECT_EQ(lf.lfHeight, one.lfHeight) << c->caption();
+    w.optSplitTypeButton[1].setValue(true);  // the size box and unit buttons show
+    for (UINT dpi : {96u, 144u}) {
+        SCOPED_TRACE(dpi);
+        RECT at = {0, 0, 0, 0};  // the top left corner: at 144 DPI the window fills most of the screen
+        SendMessageA(w.hwnd(), 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&at));
+        UpdateWindow(w.hwnd());
+        win.settle();
+        const LOGFONTA one = fontOf(w.chkPause.hwnd());
+        EXPECT_GE(-one.lfHeight, MulDiv(6, static_cast<int>(dpi), 72));  // not shrunk past legibility
+        for (platform::Control* c : boxes) {
+            SCOPED_TRACE(c->caption());
+            LOGFONTA lf = fontOf(c->hwnd());
+            EXPECT_EQ(std::string(lf.lfFaceName), one.lfFaceName);
+            EXPECT_EQ(lf.lfHeight, one.lfHeight);
+            // As drawn: a caption cut by the control's edge leaves strokes in its last columns.
+            Picture p = pictureOf(c->hwnd());
+            EXPECT_GT(darkPixels(p, 0), 20);
+            EXPECT_EQ(marksInColumn(p, p.width - 1) + marksInColumn(p, p.width - 2), 0) << "the caption is cut";
+        }
+        for (platform::Control* c : others) EXPECT_EQ(fontOf(c->hwnd()).lfHeight, one.lfHeight) << c->caption();
     }
 }
 

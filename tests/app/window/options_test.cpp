@@ -16,39 +16,39 @@ TEST(SplitType, ExtraInputsAndSettingsEntries) {
     EXPECT_TRUE(w.txtByteSize.visible());
     for (auto& b : w.optBytesButton) EXPECT_TRUE(b.visible());
     EXPECT_FALSE(w.cboEqualNumber.visible());
-    EXPECT_EQ(w.settingsOut[6], "1");
-    EXPECT_EQ(w.settingsOut[7], "1000");
-    EXPECT_EQ(w.settingsOut[8], "1");
+    EXPECT_EQ(w.settingsOut.splitType, "1");
+    EXPECT_EQ(w.settingsOut.sizeOrCount, "1000");
+    EXPECT_EQ(w.settingsOut.unit, "1");
 
     // The unit is remembered at once, the settings entry only at the next
     // click of the equal-size type.
     w.optBytesButton[2].setValue(true);
     EXPECT_EQ(w.unitIndex, 2);
-    EXPECT_EQ(w.settingsOut[8], "1");
+    EXPECT_EQ(w.settingsOut.unit, "1");
 
     w.optSplitTypeButton[2].setValue(true);
     EXPECT_FALSE(w.txtByteSize.visible());
     EXPECT_TRUE(w.cboEqualNumber.visible());
-    EXPECT_EQ(w.settingsOut[6], "2");
-    EXPECT_EQ(w.settingsOut[7], "2");
+    EXPECT_EQ(w.settingsOut.splitType, "2");
+    EXPECT_EQ(w.settingsOut.sizeOrCount, "2");
 
     w.optSplitTypeButton[1].setValue(true);
-    EXPECT_EQ(w.settingsOut[8], "2");
+    EXPECT_EQ(w.settingsOut.unit, "2");
 
     // The user clicks "KB", types another size, then clicks the chosen
     // "Split for &Equal size" again: the record takes both.
     SendMessageA(w.optBytesButton[1].hwnd(), BM_CLICK, 0, 0);
     w.txtByteSize.setText("720");
-    EXPECT_EQ(w.settingsOut[8], "2");
+    EXPECT_EQ(w.settingsOut.unit, "2");
     SendMessageA(w.optSplitTypeButton[1].hwnd(), BM_CLICK, 0, 0);
-    EXPECT_EQ(w.settingsOut[7], "720");
-    EXPECT_EQ(w.settingsOut[8], "1");
+    EXPECT_EQ(w.settingsOut.sizeOrCount, "720");
+    EXPECT_EQ(w.settingsOut.unit, "1");
     w.optSplitTypeButton[3].setValue(true);
     EXPECT_FALSE(w.txtByteSize.visible());
     EXPECT_FALSE(w.cboEqualNumber.visible());
     for (auto& b : w.optBytesButton) EXPECT_FALSE(b.visible());
-    EXPECT_EQ(w.settingsOut[6], "3");
-    EXPECT_EQ(w.settingsOut[7], "720");  // other types leave entries 7 and 8
+    EXPECT_EQ(w.settingsOut.splitType, "3");
+    EXPECT_EQ(w.settingsOut.sizeOrCount, "720");  // other types leave entries 7 and 8
     EXPECT_TRUE(win.boxes.shown.empty());
 }
 

@@ -23,9 +23,9 @@ TEST(StartUp, FirstStartInAFolderWithFiles) {
     EXPECT_EQ(w.inPrefix, dir.path() + "\\");
     EXPECT_EQ(w.inDirPath, dir.path());
     EXPECT_EQ(w.inFileName, "a.bin");
-    EXPECT_EQ(w.settingsOut[6], "3");
-    EXPECT_EQ(w.settingsOut[7], "1");
-    EXPECT_EQ(w.settingsOut[8], "0");
+    EXPECT_EQ(w.settingsOut.splitType, "3");
+    EXPECT_EQ(w.settingsOut.sizeOrCount, "1");
+    EXPECT_EQ(w.settingsOut.unit, "0");
     EXPECT_EQ(w.unitIndex, 1);
     EXPECT_EQ(w.maxFiles, 99);
     EXPECT_EQ(w.pauseFlag, 0);

@@ -1,0 +1,41 @@
+// The recombination batch file: its name, its text and its writer.
+#pragma once
+#include <string>
+
+namespace split {
+
+struct SplitJob;
+class RunView;
+
+// platform::joinFolder(folder, batchStem + ".bat")
+std::string batchPath(const std::string& folder, const std::string& batchStem);
+
+// The one line of the recombination batch file, without its CR LF, in the
+// program's ANSI text. Every "%" of a name is written "%%" so that the
+// command interpreter leaves it alone.
+// copy "movie.S01" /b  + "movie.S02" /b  + "movie.S03" /b "movie.avi"
+std::string batchLine(const std::string& pieceStem, const std::string& batchStem,
+                      const std::string& extension, int pieceCount);
+
+// The longest line the command interpreter reads whole.
+const size_t kMaxBatchLine = 8191;
+
+// The whole recombination batch file in the OEM code page, each line ended by
+// CR LF: the one line of batchLine() wherever it fits the interpreter's line,
+// else several copy /b lines of at most maxLine characters, the first writing
+// the target and each later one appending the next pieces to it. False, and
+// no text, when a name holds a character without an OEM form: its "?" would
+// be a wildcard that can match other files.
+bool batchFileText(const std::string& pieceStem, const std::string& batchStem, const std::string& extension,
+                   int pieceCount, std::string& oemText, size_t maxLine = kMaxBatchLine);
+
+// The ANSI text in the OEM code page that the command interpreter reads batch
+// files in. False when a character has no OEM form (the bytes are still
+// written, with the system's replacement for that character).
+bool ansiToOem(const std::string& ansi, std::string& oem);
+
+// Writes the batch file of the job's pieces in their folder; its path.
+// namesEveryFile is false, and no file is left, when a name has no OEM form.
+std::string writeBatchFile(const SplitJob& job, RunView& view, bool& namesEveryFile);
+
+}  // namespace split

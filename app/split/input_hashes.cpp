@@ -1,0 +1,32 @@
+#include "split/input_hashes.h"
+
+#include <exception>
+#include <thread>
+
+#include "platform/files.h"
+
+namespace split {
+
+void InputHashes::addPiece(const std::string& inPath, int64_t first, int64_t last) {
+    // Two hashes of the same bytes: side by side they cost little more than one.
+    std::exception_ptr wholeFailed;
+    std::thread whole([&] {
+        try {
+            platform::readRange(inPath, first, last, [&](const char* p, size_t n) { whole_.add(p, n); });
+        } catch (...) {
+            wholeFailed = std::current_exception();
+        }
+    });
+    platform::Sha256 piece;
+    try {
+        platform::readRange(inPath, first, last, [&](const char* p, size_t n) { piece.add(p, n); });
+    } catch (...) {
+        whole.join();
+        throw;
+    }
+    whole.join();
+    if (wholeFailed) std::rethrow_exception(wholeFailed);
+    pieces_.push_back({last - first, platform::hexDigest(piece.finish())});
+}
+
+}  // namespace split

@@ -1,0 +1,110 @@
+#include "split/kit.h"
+
+#include "platform/ansi_text.h"
+#include "platform/files.h"
+#include "split/job.h"
+
+namespace split {
+
+std::string joinerPath(const std::string& folder, const std::string& batchStem) {
+    return platform::joinFolder(folder, batchStem + ".sh");
+}
+
+std::string checksumPath(const std::string& folder, const std::string& fileName) {
+    return platform::joinFolder(folder, fileName + ".sha256");
+}
+
+std::string shellQuoted(const std::string& text) {
+    std::string out = "'";
+    for (char c : text) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return out + "'";
+}
+
+std::string checksumText(const KitContents& kit) {
+    std::string text;
+    for (size_t i = 0; i < kit.pieces.size(); ++i)
+        text += kit.pieces[i].hex + "  " + platform::utf8FromAnsi(kit.pieceNames[i]) + "\n";
+    return text + kit.wholeHex + "  " + platform::utf8FromAnsi(kit.target) + "\n";
+}
+
+std::string joinerScript(const KitContents& kit) {
+    const std::string target = shellQuoted(platform::utf8FromAnsi(kit.target));
+    std::string checks, pieces;
+    for (size_t i = 0; i < kit.pieces.size(); ++i) {
+        const std::string name = shellQuoted(platform::utf8FromAnsi(kit.pieceNames[i]));
+        checks += "check " + name + " " + std::to_string(kit.pieces[i].size) + " " + kit.pieces[i].hex + "\n";
+        pieces += " ./" + name;
+    }
+    // Names reach commands only as "./name" or on standard input, so that a
+    // name beginning with "-" is never read as an option.
+    return "#!/bin/sh\n"
+           "# Rebuilds " + target + " from its pieces beside this script and checks it.\n"
+           "# Run: sh " + shellQuoted(platform::utf8FromAnsi(kit.target.substr(0, kit.target.find('.')) + ".sh")) + "\n"
+           "cd -- \"$(dirname -- \"$0\")\" || exit 1\n"
+           "if command -v sha256sum >/dev/null 2>&1; then\n"
+           "  sum256() { sha256sum < \"$1\" | cut -c1-64; }\n"
+           "elif command -v shasum >/dev/null 2>&1; then\n"
+           "  sum256() { shasum -a 256 < \"$1\" | cut -c1-64; }\n"
+           "elif command -v openssl >/dev/null 2>&1; then\n"
+           "  sum256() { openssl dgst -sha256 < \"$1\" | sed 's/^.*= *//'; }\n"
+           "else\n"
+           "  echo 'No sha256sum, shasum or openssl found: nothing was written.' >&2\n"
+           "  exit 2\n"
+           "fi\n"
+           "failed=0\n"
+           "check() {\n"
+           "  if [ ! -f \"./$1\" ]; then\n"
+           "    printf '%s\\n' \"Missing: $1\" >&2; failed=1\n"
+           "  elif [ \"$(wc -c < \"./$1\" | tr -d ' ')\" != \"$2\" ]; then\n"
+           "    printf '%s\\n' \"Wrong size: $1 (not $2 bytes)\" >&2; failed=1\n"
+           "  elif [ \"$(sum256 \"./$1\")\" != \"$3\" ]; then\n"
+           "    printf '%s\\n' \"Damaged: $1 (its SHA-256 does not match)\" >&2; failed=1\n"
+           "  fi\n"
+           "}\n" +
+           checks +
+           "if [ \"$failed\" != 0 ]; then\n"
+           "  echo 'Nothing was written.' >&2\n"
+           "  exit 1\n"
+           "fi\n"
+           "target=" + target + "\n"
+           "temp=\"./.$$.rebuilding\"\n"
+           "trap 'rm -f \"$temp\"' EXIT\n"
+           "trap 'exit 1' HUP INT TERM\n"
+           "cat" + pieces + " > \"$temp\" || { printf '%s\\n' \"Could not write $target.\" >&2; exit 1; }\n"
+           "if [ \"$(sum256 \"$temp\")\" != " + kit.wholeHex + " ]; then\n"
+           "  printf '%s\\n' \"The rebuilt $target does not match its SHA-256: it was deleted.\" >&2\n"
+           "  exit 1\n"
+           "fi\n"
+           "mv -f \"$temp\" \"./$target\" || exit 1\n"
+           "printf '%s\\n' \"$target rebuilt and checked: OK\"\n";
+}
+
+namespace {
+void writeNew(const std::string& path, const std::string& text) {
+    platform::OutputFile file(path);
+    try {
+        file.write(text);
+        file.close();
+    } catch (...) {
+        file.discard();  // never half a kit file
+        throw;
+    }
+}
+}  // namespace
+
+void writeKit(const SplitJob& job, const KitContents& kit) {
+    try {
+        writeNew(joinerPath(job.outDir, job.batchStem), joinerScript(kit));
+        writeNew(checksumPath(job.outDir, job.batchStem + job.extension), checksumText(kit));
+    } catch (...) {
+        deleteKit(job);
+        throw;
+    }
+}
+
+void deleteKit(const SplitJob& job) {
+    platform::deleteFileQuietly(joinerPath(job.outDir, job.batchStem));
+    platform::deleteFileQuietly(checksumPath(job.outDir, job.batchStem + job.extension));
+}
+
+}  // namespace split

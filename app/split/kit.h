@@ -1,0 +1,42 @@
+// The receiver's kit beside the batch file: a POSIX sh joiner, <batch stem>.sh,
+// that checks and rejoins the pieces on Linux and macOS, and the checksums,
+// <input name>.sha256, in sha256sum's format. Both in UTF-8 with LF line ends.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "split/input_hashes.h"
+
+namespace split {
+
+struct SplitJob;
+
+// platform::joinFolder(folder, batchStem + ".sh")
+std::string joinerPath(const std::string& folder, const std::string& batchStem);
+// platform::joinFolder(folder, fileName + ".sha256")
+std::string checksumPath(const std::string& folder, const std::string& fileName);
+
+// What the kit names and checks; names in the program's ANSI text.
+struct KitContents {
+    std::string target;                   // the input's name
+    std::vector<std::string> pieceNames;  // in order
+    std::vector<PieceDigest> pieces;      // one per name
+    std::string wholeHex;
+};
+
+// One "<64 hex digits>  <name>" line per piece, then one for the whole file.
+std::string checksumText(const KitContents& kit);
+// The joiner: checks every piece's presence, size and hash, naming each bad
+// one, before it writes anything; joins under a temporary name; keeps the
+// result only when its hash matches.
+std::string joinerScript(const KitContents& kit);
+// The text in single quotes for sh, each "'" written '\''.
+std::string shellQuoted(const std::string& text);
+
+// Writes both files of the job's kit; nothing of it is left when one cannot
+// be written (the run-time error goes on to the caller).
+void writeKit(const SplitJob& job, const KitContents& kit);
+// Deletes a kit of the job's names, left by an earlier split.
+void deleteKit(const SplitJob& job);
+
+}  // namespace split

@@ -1,0 +1,54 @@
+// Every text the split shows: status lines, refusals, questions, reports and
+// the messages at the end of a run, exact to the character.
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "split/plan.h"
+
+namespace split {
+
+// --- status line and prompt -------------------------------------------------
+extern const char* const kStatusPlanning;   // "Cleavo Status."
+extern const char* const kStatusReading;    // "Reading..."
+extern const char* const kStatusComplete;   // "Operation Complete"
+// "File " n " Done! Reading..."
+std::string pieceDoneStatus(int pieceNo);
+// "Choose output folder: --> " folder
+std::string outputFolderPrompt(const std::string& folder);
+
+// --- before the first piece -------------------------------------------------
+extern const char* const kNoOutputFolder;  // "You need to choose a path for the output file!"
+// The message a refused plan shows, and its icon (platform message-box
+// style); empty text for kOk and kDivisionByZero.
+std::string refusalText(PlanOutcome outcome);
+unsigned refusalIcon(PlanOutcome outcome);
+// "The drive is not big enough!" report for the whole file (before the split)
+// and for one piece (a paused split).
+std::string capacityReport(int64_t fileSize, int64_t freeBytes);
+std::string pieceCapacityReport(int64_t pieceSize, int64_t freeBytes);
+// "Is the size correct: " CR LF size CR LF "Confirm actual File Size in bytes with Explorer"
+std::string sizeQuestion(int64_t fileSize);
+// The drive of a folder as a user names it ("E:" of "E:\Pieces"), or the
+// folder itself where it has no drive letter.
+std::string driveOf(const std::string& folder);
+// The refusal of pieces larger than the output folder's file system holds.
+std::string pieceTooLargeForDrive(const std::string& outFolder, const std::string& fileSystem, int64_t pieceSize);
+// The refusals when a split would overwrite or delete its own input.
+std::string overwrittenByPiecesText(const std::string& fileName);
+std::string overwrittenByBatchText(const std::string& fileName);
+std::string overwrittenByJoinerText(const std::string& fileName);
+std::string overwrittenByChecksumsText(const std::string& fileName);
+
+// --- during and after the run -----------------------------------------------
+// "Click OK to continue Cleaving!" CR LF " Cleav " n " of " count
+std::string pauseMessage(int pieceNo, int pieceCount);
+// "Operation Successful!" CR LF "Use: " path " to combine!"
+std::string successMessage(const std::string& batchPath);
+// The message after a run whose batch file could not name a file because of
+// a character outside the OEM code page: the pieces are there, no batch file.
+std::string successMessageWithoutBatch(const std::string& batchPath, const std::string& fileName);
+// The message after a run whose input changed while its pieces were written.
+std::string inputChangedMessage(const std::string& inPath);
+
+}  // namespace split

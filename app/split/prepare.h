@@ -1,0 +1,45 @@
+// The second click of the Split button up to its first piece: the request
+// checked, old pieces deleted when asked, the input measured and the pieces
+// planned, from the window's choices alone.
+#pragma once
+#include <string>
+
+#include "split/job.h"
+#include "ui/split_choices.h"
+
+namespace split {
+
+// What the preparation asks of the window on its way.
+class PrepareView {
+public:
+    virtual ~PrepareView() = default;
+    // A question with Yes and No buttons; true for Yes.
+    virtual bool confirm(const std::string& question) = 0;
+    // The request passed its first checks: the window shows the plain status
+    // line and remembers the output folder.
+    virtual void outputAccepted() = 0;
+};
+
+struct Refusal {
+    std::string text;  // the message; empty for none
+    unsigned icon = 0;
+    enum class Then {
+        kEnableSplit,       // the message, then the Split button enabled
+        kEnableSplitFirst,  // the Split button enabled, then the message
+        kFocusFolders,      // the message, then the folder list focused
+        kNothing,           // the library has said why
+    } then = Then::kEnableSplit;
+};
+
+struct Preparation {
+    bool ready = false;
+    SplitJob job;      // when ready
+    Refusal refusal;   // when not
+    // The chosen file itself is to blame (gone, empty, a name too short for
+    // its pieces): set also when a run-time error leaves prepareJob.
+    bool fileUnusable = false;
+};
+
+void prepareJob(const SplitChoices& choices, PrepareView& view, Preparation& prep);
+
+}  // namespace split

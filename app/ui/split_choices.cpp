@@ -1,0 +1,25 @@
+// The window's side of the Split button's second click: its choices read.
+#include "ui/split_choices.h"
+
+#include "ui/frm_splitter.h"
+
+SplitChoices frmSplitter::readSplitChoices() {
+    SplitChoices choices;
+    step(33);
+    // The size is read, and shown again, without its grouping commas.
+    for (char c : txtByteSize.text())
+        if (c != ',') choices.typedSize += c;
+    txtByteSize.setText(choices.typedSize);
+    choices.inDir = inDirPath;
+    choices.inFileName = inFileName;
+    choices.outFolder = cleavDir.path();
+    choices.outDrive = CleavDrive.drive();
+    choices.unit = optBytesButton[0].value() ? 0 : optBytesButton[1].value() ? 1 : 2;
+    for (int i = 0; i < 8 && choices.splitType < 0; ++i)
+        if (optSplitTypeButton[i].value()) choices.splitType = i;
+    choices.pieceCountText = cboEqualNumber.text();
+    choices.pause = pauseFlag != 0;
+    choices.deletePartial = deletePartialFlag;
+    choices.maxFiles = maxFiles;
+    return choices;
+}

@@ -1,0 +1,36 @@
+#!/bin/sh
+# Runs every joiner that Kit.SplitsForTheJoinerTest left, with /bin/sh from
+# another folder, as a receiver on Linux would: it must rebuild the input
+# byte for byte, its checksum file must pass sha256sum -c, and with one piece
+# damaged and another gone it must name both and write nothing.
+#   sh joiner_test.sh CASES-FOLDER
+cases="$1"
+failures=0
+fail() { printf 'FAIL %s: %s\n' "$case" "$*"; failures=$((failures + 1)); }
+count=0
+for dir in "$cases"/*/; do
+  case=$(basename "$dir"); count=$((count + 1))
+  set -- "$dir"in/*; input=$1; name=${input##*/}
+  set -- "$dir"out/*.sh; joiner=$1
+  set -- "$dir"out/*.S??; first=${1##*/}; second=${2##*/}
+
+  out=$(cd / && /bin/sh "$joiner" 2>&1) || fail "joiner failed: $out"
+  [ "$out" = "$name rebuilt and checked: OK" ] || fail "said: $out"
+  cmp -s "$dir/out/$name" "$input" || fail "rebuilt file differs"
+  (cd "$dir/out" && sha256sum --quiet -c "$name.sha256") || fail "sha256sum -c"
+  [ "$(tail -n 1 "$dir/out/$name.sha256")" = "$(cd "$dir/in" && sha256sum "$name")" ] || fail "whole-file line"
+  [ "$(wc -l < "$dir/out/$name.sha256")" -eq $(($# + 1)) ] || fail "not one line per piece and one for the file"
+  rm "$dir/out/$name"
+
+  # One byte of the first piece changed, the second piece gone.
+  printf 'X' | dd of="$dir/out/$first" bs=1 count=1 conv=notrunc 2>/dev/null
+  mv "$dir/out/$second" "$dir/saved"
+  before=$(ls -A "$dir/out")
+  if out=$(/bin/sh "$joiner" 2>&1); then fail "a damaged split was joined"; fi
+  case "$out" in *"Damaged: $first"*) ;; *) fail "damaged piece not named: $out" ;; esac
+  case "$out" in *"Missing: $second"*) ;; *) fail "missing piece not named: $out" ;; esac
+  [ "$(ls -A "$dir/out")" = "$before" ] || fail "the refused join left files"
+done
+[ "$count" -ge 7 ] || { echo "only $count cases found in $cases"; exit 1; }
+echo "$count splits checked, $failures failures"
+[ "$failures" -eq 0 ]
