@@ -93,7 +93,9 @@ extern "C" unsigned char __stdcall split(const char* inPath, const char* piecePa
         }
     }
 
-    int piece = _open(piecePath, _O_BINARY | _O_TRUNC | _O_CREAT | _O_WRONLY, _S_IREAD | _S_IWRITE);
+    // Others may read the piece while it is written (to see how far it has
+    // come), but not write it: two runs on one piece would mix their bytes.
+    int piece = _sopen(piecePath, _O_BINARY | _O_TRUNC | _O_CREAT | _O_WRONLY, _SH_DENYWR, _S_IREAD | _S_IWRITE);
     if (piece < 0) return failPiece(piece, "Cannot Create:", piecePath, errno);
 
     if (!(lastByte > firstByte)) {

@@ -11,10 +11,10 @@
 #include "split/batch.h"
 #include "split/job.h"
 #include "split/kit.h"
-#include "split/library.h"
 #include "split/messages.h"
 #include "split/names.h"
 #include "split/piece_check.h"
+#include "split/piece_writer.h"
 
 namespace split {
 
@@ -71,8 +71,13 @@ RunResult writePieces(const SplitJob& job, RunView& view) {
         view.doEvents();
         step(560);
         PieceWatch watch(piece);
-        bool copied = copyPiece(job.inPath, piece, pieceStart, pieceEnd, pieceNo, job.pieceCount);
+        bool copied = writePiece(job, piece, pieceStart, pieceEnd, pieceNo, view);
         step(570);
+        if (view.windowGone()) {
+            deleteOutputsOfEarlierSplit(job);
+            result.end = RunEnd::kWindowGone;
+            return result;
+        }
         if (!copied) {
             // The library has told the user; the whole pieces before stay.
             watch.dropUnfinished();
@@ -88,7 +93,9 @@ RunResult writePieces(const SplitJob& job, RunView& view) {
         step(575);
         // The last pieces may reach past the input's end: they hold what is left.
         try {
-            hashes.addPiece(job.inPath, std::min(pieceStart, job.fileSize), std::min(pieceEnd, job.fileSize));
+            // Off the window's thread too: a big piece takes a while to hash.
+            const int64_t first = std::min(pieceStart, job.fileSize), last = std::min(pieceEnd, job.fileSize);
+            view.whileWindowWaits([&] { hashes.addPiece(job.inPath, first, last); }, [] {});
         } catch (const platform::RuntimeError& e) {
             if (e.number() != platform::kInputPastEnd) throw;
             inputCutShort = true;  // shortened since it was measured
@@ -105,6 +112,11 @@ RunResult writePieces(const SplitJob& job, RunView& view) {
         view.repaintStatus();
         step(620);
         view.doEvents();
+        if (view.windowGone()) {
+            deleteOutputsOfEarlierSplit(job);
+            result.end = RunEnd::kWindowGone;
+            return result;
+        }
         if (view.pauseWanted() && pieceNo < job.pieceCount)
             view.tell(pauseMessage(pieceNo, job.pieceCount), platform::kInformation);
     }

@@ -1,6 +1,8 @@
 // The run of a planned split: one library call per piece, the status line
 // after each, the pause between pieces, then the recombination batch file.
 #pragma once
+#include <cstdint>
+#include <functional>
 #include <string>
 
 namespace split {
@@ -23,6 +25,14 @@ public:
     virtual bool pauseWanted() const = 0;
     virtual void enableSplitButton() = 0;
     virtual void showHourglass(bool on) = 0;
+    // Runs work (a piece) off the window's thread and returns when it is done;
+    // the window answers meanwhile, and tick runs every so often while the
+    // window is there.
+    virtual void whileWindowWaits(const std::function<void()>& work, const std::function<void()>& tick) = 0;
+    // The bytes of the whole run written so far, on the taskbar button.
+    virtual void showRunProgress(int64_t done, int64_t total) = 0;
+    // The window went (closed, or the program ended) while a piece was written.
+    virtual bool windowGone() const = 0;
 };
 
 // How a run ended short of its success message.
@@ -31,6 +41,7 @@ enum class RunEnd {
     kRefused,         // a paused run whose piece is larger than the free space
     kPieceFailed,     // a piece was not written whole, and the library or the run has said so
     kInputChanged,    // the input changed under the run: no batch file
+    kWindowGone,      // the window went during a piece: that piece finished, then nothing more
 };
 
 struct RunResult {

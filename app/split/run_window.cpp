@@ -5,6 +5,9 @@
 
 #include "platform/dialogs.h"
 #include "platform/message_loop.h"
+#include "platform/off_thread.h"
+#include "platform/program.h"
+#include "platform/taskbar_progress.h"
 #include "split/job.h"
 #include "split/messages.h"
 #include "split/run.h"
@@ -13,7 +16,7 @@
 namespace {
 class WindowRunView : public split::RunView {
 public:
-    explicit WindowRunView(frmSplitter& w) : w_(w) {}
+    explicit WindowRunView(frmSplitter& w) : w_(w), taskbar_(w.hwnd()) {}
     void setStatus(const std::string& text) override { w_.lblStatus.setCaption(text); }
     void repaintStatus() override { w_.lblStatus.refreshNow(); }
     bool pauseWanted() const override { return w_.pauseFlag != 0; }
@@ -21,15 +24,26 @@ public:
     void showHourglass(bool on) override { w_.setHourglass(on); }
     void tell(const std::string& text, unsigned icon) override { platform::msgBox(text, icon); }
     void doEvents() override { platform::doEvents(); }
+    void whileWindowWaits(const std::function<void()>& work, const std::function<void()>& tick) override {
+        platform::runOffThread(w_.hwnd(), work, tick, kProgressEveryMs);
+    }
+    void showRunProgress(int64_t done, int64_t total) override {
+        taskbar_.show(static_cast<uint64_t>(done), static_cast<uint64_t>(total));
+    }
+    bool windowGone() const override { return !w_.hwnd(); }
 
 private:
+    static const DWORD kProgressEveryMs = 100;
     frmSplitter& w_;
+    platform::TaskbarProgress taskbar_;  // cleared when the run is over, however it ends
 };
 }  // namespace
 
 void frmSplitter::runSplit(split::SplitJob& job) {
     WindowRunView view(*this);
     split::RunResult run = split::runPieces(job, view);
+    // Exit or the close box during a piece: the piece is whole, the program ends.
+    if (run.end == split::RunEnd::kWindowGone) platform::endProgram();
     if (run.end != split::RunEnd::kPiecesWritten) return;  // the run has said why
     step(735);
     setHourglass(false);

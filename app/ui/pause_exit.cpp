@@ -1,12 +1,18 @@
 // The Pause box and the two ways out.
+#include "platform/off_thread.h"
 #include "platform/program.h"
 #include "ui/frm_splitter.h"
 
 void frmSplitter::chkPause_Click() { pauseFlag = static_cast<short>(chkPause.value()); }
 
-void frmSplitter::cmdExit_Click() { platform::endProgram(); }
+// During a piece the window goes at once and the run ends the program when
+// the library has finished the piece: a half-written piece would be left behind.
+void frmSplitter::cmdExit_Click() {
+    if (platform::offThreadJobRunning()) return destroy();
+    platform::endProgram();
+}
 
 void frmSplitter::mnuExit_Click() {
     destroy();
-    platform::endProgram();
+    if (!platform::offThreadJobRunning()) platform::endProgram();
 }

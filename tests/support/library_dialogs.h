@@ -1,9 +1,12 @@
 // Records and answers the real modal dialogs (MessageBoxA and friends) that
-// code running on this thread shows, so that no test blocks on one.
+// code running in this process shows, on this thread or another (one box at
+// a time), so that no test blocks on one.
 #pragma once
 #include <windows.h>
+#include <atomic>
 #include <deque>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace testing_support {
@@ -12,6 +15,8 @@ struct SeenDialog {
     std::string caption;
     std::string text;
     std::vector<std::string> buttons;
+    HWND owner;         // the window it belongs to, if any
+    bool ownerEnabled;  // whether that window took input while the box showed
 };
 
 class RealDialogAnswerer {
@@ -29,7 +34,14 @@ public:
 
 private:
     static LRESULT CALLBACK hook(int code, WPARAM wParam, LPARAM lParam);
+    // This thread's hook misses boxes of other threads: they are looked for.
+    static BOOL CALLBACK visit(HWND w, LPARAM self);
+    void answerBox(HWND w);
     HHOOK hook_;
+    DWORD thread_;
+    HWND lastOfOtherThreads_ = nullptr;  // seen at every look while it shows
+    std::atomic<bool> stop_{false};
+    std::thread watcher_;
     std::deque<int> answers_;
     std::vector<SeenDialog> seen_;
     std::string leftToUser_;

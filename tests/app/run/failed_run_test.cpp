@@ -48,6 +48,11 @@ TEST(RunFailure, InputLockedAfterItWasChosenStopsAtPieceOne) {
     ASSERT_EQ(win.libraryBoxes.seen().size(), 1u);
     EXPECT_EQ(win.libraryBoxes.seen()[0].caption, "Cannot Open:");
     EXPECT_EQ(win.libraryBoxes.seen()[0].text, in / "locked.dat");
+    // Shown from the thread that writes the pieces, it is still the window's
+    // own modal box, and the window takes input again once it is closed.
+    EXPECT_EQ(win.libraryBoxes.seen()[0].owner, w.hwnd());
+    EXPECT_FALSE(win.libraryBoxes.seen()[0].ownerEnabled);
+    EXPECT_TRUE(IsWindowEnabled(w.hwnd()));
     EXPECT_TRUE(win.boxes.shown.empty()) << win.boxes.shown[0].text;
 
     // No piece, no batch file; the window stays in the output-choice phase
