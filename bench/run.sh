@@ -37,4 +37,4 @@ echo "GNU split -b        : $t_gnu s, $(rate "$t_gnu") MB/s"
 echo "cleavo.dll (wine)   : $t_cleavo s, $(rate "$t_cleavo") MB/s (wall time, Wine start-up included)"
 awk -v g="$t_gnu" -v c="$t_cleavo" 'BEGIN { printf "ratio cleavo/GNU split (throughput): %.2f\n", g / c }'
 echo "Hashes (wine, one process, the page cache warm):"
-wine "$BUILD/bin/cleavo_bench.exe" "$in_w" "$out_w" "$piece" --hashes
+"$WINE" "$BUILD/bin/cleavo_bench.exe" "$in_w" "$out_w" "$piece" --hashes

@@ -17,6 +17,6 @@ echo "Making a ${size_mib} MiB file of random bytes..."
 head -c "$((size_mib * 1048576))" /dev/urandom >"$work/in/input.bin"
 cat "$work/in/input.bin" >/dev/null   # every round reads it from memory
 wineserver -p
-wine "$BUILD/bin/cleavo_bench_window.exe" "$(winepath -w "$work/in")" input.bin "$(winepath -w "$work/out")" "$rounds" \
+"$WINE" "$BUILD/bin/cleavo_bench_window.exe" "$("$WINE" winepath -w "$work/in")" input.bin "$("$WINE" winepath -w "$work/out")" "$rounds" \
   2> >(grep -v '^wine: Read access' >&2)
 cat "$work"/out/input.S* | cmp - "$work/in/input.bin" && echo "the program's pieces joined equal the input"

@@ -1,6 +1,7 @@
 #include "split/run.h"
 
 #include <algorithm>
+#include <functional>
 #include <string>
 
 #include "platform/dialogs.h"
@@ -61,6 +62,18 @@ RunResult writePieces(const SplitJob& job, RunView& view) {
     RunResult result;
     InputHashes hashes;
     bool inputCutShort = false;
+    // Each piece's hashes run beside the copy of the next piece, off the
+    // window's thread; reading past the input's end means it was shortened
+    // since it was measured.
+    auto hashing = [&](const std::function<void()>& work) {
+        try {
+            view.whileWindowWaits(work, [] {});
+            return true;
+        } catch (const platform::RuntimeError& e) {
+            if (e.number() != platform::kInputPastEnd) throw;
+            return false;
+        }
+    };
     int64_t pieceStart = 0;
     step(500);
     int64_t pieceEnd = job.pieceSize;
@@ -92,13 +105,9 @@ RunResult writePieces(const SplitJob& job, RunView& view) {
         }
         step(575);
         // The last pieces may reach past the input's end: they hold what is left.
-        try {
-            // Off the window's thread too: a big piece takes a while to hash.
-            const int64_t first = std::min(pieceStart, job.fileSize), last = std::min(pieceEnd, job.fileSize);
-            view.whileWindowWaits([&] { hashes.addPiece(job.inPath, first, last); }, [] {});
-        } catch (const platform::RuntimeError& e) {
-            if (e.number() != platform::kInputPastEnd) throw;
-            inputCutShort = true;  // shortened since it was measured
+        const int64_t first = std::min(pieceStart, job.fileSize), last = std::min(pieceEnd, job.fileSize);
+        if (!hashing([&] { hashes.addPiece(job.inPath, first, last); })) {
+            inputCutShort = true;
             break;
         }
         step(580);
@@ -117,9 +126,16 @@ RunResult writePieces(const SplitJob& job, RunView& view) {
             result.end = RunEnd::kWindowGone;
             return result;
         }
-        if (view.pauseWanted() && pieceNo < job.pieceCount)
+        if (view.pauseWanted() && pieceNo < job.pieceCount) {
+            // Hashed before the disk can be changed: a piece damaged later fails the check.
+            if (!hashing([&] { hashes.settle(); })) {
+                inputCutShort = true;
+                break;
+            }
             view.tell(pauseMessage(pieceNo, job.pieceCount), platform::kInformation);
+        }
     }
+    if (!inputCutShort && !hashing([&] { hashes.settle(); })) inputCutShort = true;
 
     if (inputCutShort || inputChanged(job)) {
         deleteOutputsOfEarlierSplit(job);
