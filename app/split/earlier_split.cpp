@@ -2,9 +2,9 @@
 
 #include <windows.h>
 
+#include "platform/ansi_text.h"
 #include "platform/files.h"
 #include "platform/runtime_error.h"
-#include "split/text_forms.h"
 
 namespace split {
 
@@ -52,16 +52,16 @@ std::vector<std::wstring> linesOf(const std::wstring& text) {
 }
 
 bool endsWith(const std::wstring& name, const std::wstring& tail) {
-    return name.size() > tail.size() && sameFileName(name.substr(name.size() - tail.size()), tail);
+    return name.size() > tail.size() && platform::sameFileName(name.substr(name.size() - tail.size()), tail);
 }
 
 // copy "a.S01" /b  + "a.S02" /b "a.avi", and the lines that append to the
 // target when one line would be too long: copy "a.avi" /b  + "a.S10" /b "a.avi".
 // The names are in the OEM code page with each "%" doubled.
 bool readBatchFile(const std::string& bytes, EarlierSplit& split) {
-    for (const std::wstring& line : linesOf(wideFrom(bytes, CP_OEMCP))) {
+    for (const std::wstring& line : linesOf(platform::wideFrom(bytes, CP_OEMCP))) {
         size_t first = line.find_first_not_of(L" \t");
-        if (first == std::wstring::npos || !sameFileName(line.substr(first, 5), L"copy ")) continue;
+        if (first == std::wstring::npos || !platform::sameFileName(line.substr(first, 5), L"copy ")) continue;
         if (line.find(L"/b") == std::wstring::npos && line.find(L"/B") == std::wstring::npos) continue;
         std::vector<std::wstring> quoted;
         for (size_t open = line.find(L'"'); open != std::wstring::npos; open = line.find(L'"', open)) {
@@ -78,14 +78,14 @@ bool readBatchFile(const std::string& bytes, EarlierSplit& split) {
         if (quoted.size() < 2) continue;
         split.owner = quoted.back();
         for (size_t i = 0; i + 1 < quoted.size(); ++i)
-            if (!sameFileName(quoted[i], split.owner)) split.files.push_back(quoted[i]);
+            if (!platform::sameFileName(quoted[i], split.owner)) split.files.push_back(quoted[i]);
     }
     return !split.owner.empty();
 }
 
 // "<64 hex>  <name>" per line (or " *<name>"), UTF-8; the last line names the whole file.
 bool readChecksumFile(const std::string& bytes, EarlierSplit& split) {
-    std::wstring text = wideFrom(bytes, CP_UTF8);
+    std::wstring text = platform::wideFrom(bytes, CP_UTF8);
     if (!text.empty() && text[0] == 0xFEFF) text.erase(0, 1);
     std::vector<std::wstring> named;
     for (const std::wstring& line : linesOf(text)) {
@@ -105,8 +105,8 @@ bool readChecksumFile(const std::string& bytes, EarlierSplit& split) {
 std::string otherSplitOwner(const std::string& folder, const std::vector<std::string>& names,
                             const std::string& inFileName) {
     std::vector<std::wstring> ours;
-    for (const std::string& name : names) ours.push_back(wideFrom(name, CP_ACP));
-    const std::wstring input = wideFrom(inFileName, CP_ACP);
+    for (const std::string& name : names) ours.push_back(platform::wideFromAnsi(name));
+    const std::wstring input = platform::wideFromAnsi(inFileName);
     std::vector<std::string> listed;
     try {
         listed = platform::listFolder(folder, false);
@@ -114,17 +114,17 @@ std::string otherSplitOwner(const std::string& folder, const std::vector<std::st
         return "";  // a folder that cannot be read holds no split to protect
     }
     for (const std::string& file : listed) {
-        const std::wstring name = wideFrom(file, CP_ACP);
+        const std::wstring name = platform::wideFromAnsi(file);
         const bool batch = endsWith(name, L".bat"), checksum = endsWith(name, L".sha256");
         if (!batch && !checksum) continue;
         EarlierSplit split;
         const std::string bytes = readSmallFile(platform::joinFolder(folder, file));
         if (!(batch ? readBatchFile(bytes, split) : readChecksumFile(bytes, split))) continue;
-        if (sameFileName(split.owner, input)) continue;
+        if (platform::sameFileName(split.owner, input)) continue;
         split.files.push_back(name);
         for (const std::wstring& mine : ours)
             for (const std::wstring& theirs : split.files)
-                if (sameFileName(mine, theirs)) return ansiFrom(split.owner);
+                if (platform::sameFileName(mine, theirs)) return platform::ansiFrom(split.owner);
     }
     return "";
 }

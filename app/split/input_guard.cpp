@@ -15,13 +15,6 @@ namespace split {
 
 namespace {
 
-// Names and folders compare the way the file system does: ordinal, case ignored.
-bool sameName(const std::string& a, const std::string& b) {
-    std::wstring wa = platform::wideFromAnsi(a), wb = platform::wideFromAnsi(b);
-    return CompareStringOrdinal(wa.c_str(), static_cast<int>(wa.size()), wb.c_str(), static_cast<int>(wb.size()),
-                                TRUE) == CSTR_EQUAL;
-}
-
 std::string withoutTrailingSeparators(std::string folder) {
     while (!folder.empty() && (folder.back() == '\\' || folder.back() == '/')) folder.pop_back();
     return folder;
@@ -36,7 +29,7 @@ bool isInput(const std::string& path, const platform::FileIdentity& input) {
 }  // namespace
 
 std::string inputClash(const std::string& inDir, const std::string& fileName, const std::string& outDir) {
-    if (!sameName(withoutTrailingSeparators(inDir), withoutTrailingSeparators(outDir))) return "";
+    if (!platform::sameFileName(withoutTrailingSeparators(inDir), withoutTrailingSeparators(outDir))) return "";
     // The pieces keep all but the last four characters, so the input is one of
     // them exactly when those four read ".S01" .. ".S99".
     std::string last;
@@ -44,11 +37,11 @@ std::string inputClash(const std::string& inDir, const std::string& fileName, co
         last = fileName.substr(pieceStem(fileName).size());
     } catch (const platform::RuntimeError&) {
     }
-    if (last.size() == 4 && sameName(last.substr(0, 2), ".S") && isDigit(last[2]) && isDigit(last[3]) &&
+    if (last.size() == 4 && platform::sameFileName(last.substr(0, 2), ".S") && isDigit(last[2]) && isDigit(last[3]) &&
         last.substr(2) != "00")
         return overwrittenByPiecesText(fileName);
-    if (sameName(fileName, batchStem(fileName) + ".bat")) return overwrittenByBatchText(fileName);
-    if (sameName(fileName, batchStem(fileName) + ".sh")) return overwrittenByJoinerText(fileName);
+    if (platform::sameFileName(fileName, batchStem(fileName) + ".bat")) return overwrittenByBatchText(fileName);
+    if (platform::sameFileName(fileName, batchStem(fileName) + ".sh")) return overwrittenByJoinerText(fileName);
     return "";
 }
 
