@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "platform/ansi_text.h"
 #include "platform/files.h"
 #include "platform/runtime_error.h"
 
@@ -10,12 +11,18 @@ namespace platform {
 namespace {
 bool sameNoCase(const std::string& a, const std::string& b) { return lstrcmpiA(a.c_str(), b.c_str()) == 0; }
 
-// The lists start in the program's working folder.
-std::string startFolder() {
-    char cwd[MAX_PATH] = {};
-    GetCurrentDirectoryA(MAX_PATH, cwd);
-    return normaliseFolder(cwd);
+// The program's working folder, however long its name.
+std::string currentFolder() {
+    std::wstring cwd(MAX_PATH, L'\0');
+    for (;;) {
+        DWORD n = GetCurrentDirectoryW(static_cast<DWORD>(cwd.size()), &cwd[0]);
+        if (n < cwd.size()) return ansiFrom(cwd.substr(0, n));
+        cwd.resize(n);
+    }
 }
+
+// The lists start in the program's working folder.
+std::string startFolder() { return normaliseFolder(currentFolder()); }
 }  // namespace
 
 // --- drive list -------------------------------------------------------------
@@ -32,9 +39,8 @@ std::string DriveList::driveText(char letter) {
 }
 
 void DriveList::onCreated() {
-    char cwd[MAX_PATH] = {};
-    GetCurrentDirectoryA(MAX_PATH, cwd);
-    letter_ = static_cast<char>(tolower(static_cast<unsigned char>(cwd[0] ? cwd[0] : 'c')));
+    const std::string cwd = currentFolder();
+    letter_ = static_cast<char>(tolower(static_cast<unsigned char>(cwd.empty() ? 'c' : cwd[0])));
     fill();
 }
 

@@ -140,7 +140,8 @@ namespace {
 std::string entryText(HWND list, int index, UINT lengthMessage, UINT textMessage) {
     LRESULT n = SendMessageA(list, lengthMessage, static_cast<WPARAM>(index), 0);
     if (n < 0) return "";  // LB_ERR and CB_ERR alike
-    std::string s(static_cast<size_t>(n) + 1, '\0');
+    // Room for UTF-8 even where a system counts the entry in UTF-16 units.
+    std::string s(static_cast<size_t>(n) * 3 + 1, '\0');
     n = SendMessageA(list, textMessage, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&s[0]));
     s.resize(n < 0 ? 0 : static_cast<size_t>(n));
     return s;

@@ -32,8 +32,10 @@ private:
     }
     bool onCommand(int id, int) override {
         if (id != IDOK) return false;
-        char text[1024] = {};
-        GetDlgItemTextA(hwnd(), kEdit, text, sizeof text);
+        // A name of any script: its UTF-8 may be three times its length.
+        HWND edit = GetDlgItem(hwnd(), kEdit);
+        std::string text(static_cast<size_t>(GetWindowTextLengthA(edit)) + 1, '\0');
+        text.resize(static_cast<size_t>(GetWindowTextA(edit, &text[0], static_cast<int>(text.size()))));
         answer_ = text;
         end(IDOK);
         return true;

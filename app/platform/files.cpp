@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "platform/ansi_text.h"
 #include "platform/runtime_error.h"
 
 namespace platform {
@@ -17,9 +18,7 @@ namespace {
 // The path as the system's wide, long-path form: "\\?\C:\..." or
 // "\\?\UNC\server\share\..." for full paths, unchanged otherwise.
 std::wstring longPath(const std::string& path) {
-    int n = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
-    std::wstring w(static_cast<size_t>(n > 0 ? n : 1), L'\0');
-    if (n > 0) MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, &w[0], n);
+    std::wstring w = wideFromAnsi(path);
     w.resize(wcslen(w.c_str()));
     for (wchar_t& c : w)
         if (c == L'/') c = L'\\';
@@ -31,9 +30,9 @@ std::wstring longPath(const std::string& path) {
 
 uint64_t ticks(const FILETIME& t) { return (static_cast<uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime; }
 
-bool find(const std::string& path, WIN32_FIND_DATAA& fd) {
+bool find(const std::string& path, WIN32_FIND_DATAW& fd) {
     QuietDriveErrors quiet;
-    HANDLE h = FindFirstFileA(path.c_str(), &fd);
+    HANDLE h = FindFirstFileW(longPath(path).c_str(), &fd);
     if (h == INVALID_HANDLE_VALUE) return false;
     FindClose(h);
     return true;
@@ -47,13 +46,13 @@ std::string withBackslash(const std::string& folder) {
 std::string joinFolder(const std::string& folder, const std::string& name) { return withBackslash(folder) + name; }
 
 bool ordinaryFileExists(const std::string& path) {
-    WIN32_FIND_DATAA fd;
+    WIN32_FIND_DATAW fd;
     if (!find(path, fd)) return false;
     return !(fd.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
 }
 
 bool anythingExists(const std::string& path) {
-    WIN32_FIND_DATAA fd;
+    WIN32_FIND_DATAW fd;
     return find(path, fd);
 }
 
@@ -86,26 +85,27 @@ bool identifyFile(const std::string& path, FileIdentity& identity) {
 
 std::string fileSystemOf(const std::string& path) {
     QuietDriveErrors quiet;
-    char root[MAX_PATH + 1] = {};
-    if (!GetVolumePathNameA(path.c_str(), root, MAX_PATH)) return "";
-    char name[MAX_PATH + 1] = {};
-    if (!GetVolumeInformationA(root, nullptr, 0, nullptr, nullptr, nullptr, name, MAX_PATH)) return "";
-    return name;
+    const std::wstring wide = wideFromAnsi(path);
+    std::vector<wchar_t> root(wide.size() + 2);
+    if (!GetVolumePathNameW(wide.c_str(), root.data(), static_cast<DWORD>(root.size()))) return "";
+    wchar_t name[MAX_PATH + 1] = {};
+    if (!GetVolumeInformationW(root.data(), nullptr, 0, nullptr, nullptr, nullptr, name, MAX_PATH)) return "";
+    return ansiFrom(name);
 }
 
 bool deleteFileQuietly(const std::string& path) {
     QuietDriveErrors quiet;
-    return DeleteFileA(path.c_str()) != 0;
+    return DeleteFileW(longPath(path).c_str()) != 0;
 }
 
 void setNormalAttributes(const std::string& path) {
     QuietDriveErrors quiet;
-    if (!SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL)) throw RuntimeError::fromWin32(GetLastError());
+    if (!SetFileAttributesW(longPath(path).c_str(), FILE_ATTRIBUTE_NORMAL)) throw RuntimeError::fromWin32(GetLastError());
 }
 
 OutputFile::OutputFile(const std::string& path) : path_(path) {
     QuietDriveErrors quiet;
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE h = CreateFileW(longPath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) throw RuntimeError::fromWin32(GetLastError());
     handle_ = h;
 }
@@ -167,8 +167,8 @@ void readRange(const std::string& path, int64_t first, int64_t last,
 
 std::vector<std::string> readTextLines(const std::string& path) {
     QuietDriveErrors quiet;
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                           nullptr);
+    HANDLE h = CreateFileW(longPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) throw RuntimeError(kFileNotFound);
     std::string all;
     char buf[4096];
@@ -191,17 +191,21 @@ std::vector<std::string> readTextLines(const std::string& path) {
 
 void createFolder(const std::string& path) {
     QuietDriveErrors quiet;
-    if (!CreateDirectoryA(path.c_str(), nullptr)) throw RuntimeError(kPathFileAccess);
+    if (!CreateDirectoryW(longPath(path).c_str(), nullptr)) throw RuntimeError(kPathFileAccess);
 }
 
 // --- folders and drives -----------------------------------------------------
 
 namespace {
 std::string fullPath(const std::string& path) {
-    char buf[MAX_PATH * 2];
-    DWORD n = GetFullPathNameA(path.c_str(), sizeof buf, buf, nullptr);
-    if (n == 0 || n >= sizeof buf) throw RuntimeError(kPathNotFound);
-    return std::string(buf, n);
+    const std::wstring wide = wideFromAnsi(path);
+    std::vector<wchar_t> buf(wide.size() + MAX_PATH);
+    for (;;) {
+        DWORD n = GetFullPathNameW(wide.c_str(), static_cast<DWORD>(buf.size()), buf.data(), nullptr);
+        if (n == 0) throw RuntimeError(kPathNotFound);
+        if (n < buf.size()) return ansiFrom(std::wstring(buf.data(), n));
+        buf.resize(n + 1);
+    }
 }
 
 bool lessNoCase(const std::string& a, const std::string& b) { return lstrcmpiA(a.c_str(), b.c_str()) < 0; }
@@ -217,7 +221,7 @@ std::string normaliseFolder(const std::string& path) {
 
 bool folderExists(const std::string& path) {
     QuietDriveErrors quiet;
-    DWORD a = GetFileAttributesA(path.c_str());
+    DWORD a = GetFileAttributesW(longPath(path).c_str());
     return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
@@ -235,15 +239,17 @@ char driveLetterOf(const std::string& text) {
     return static_cast<char>(tolower(static_cast<unsigned char>(text[0])));
 }
 
+bool nameWithoutForm(const std::string& name) { return name.find('?') != std::string::npos; }
+
 std::vector<std::string> listFolder(const std::string& folder, bool folders) {
     std::vector<std::string> names;
     std::string pattern = folder + (folder.back() == '\\' ? "*" : "\\*");
-    WIN32_FIND_DATAA fd;
+    WIN32_FIND_DATAW fd;
     HANDLE h;
     DWORD err;
     {
         QuietDriveErrors quiet;
-        h = FindFirstFileA(pattern.c_str(), &fd);
+        h = FindFirstFileW(longPath(pattern).c_str(), &fd);
         err = GetLastError();
     }
     if (h == INVALID_HANDLE_VALUE) {
@@ -251,13 +257,22 @@ std::vector<std::string> listFolder(const std::string& folder, bool folders) {
         throw RuntimeError::fromWin32(err);
     }
     do {
-        std::string name = fd.cFileName;
-        if (name == "." || name == "..") continue;
+        const std::wstring wide = fd.cFileName;
+        if (wide == L"." || wide == L"..") continue;
         bool isFolder = (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
         if (isFolder != folders) continue;
         if (fd.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) continue;
+        std::string name;
+        // A name the program's code page cannot hold: a folder is entered by
+        // its short name where the volume keeps one; a file is listed with
+        // "?" for what has no form, which no real name holds, and refused
+        // when it is chosen.
+        if (!exactAnsiFrom(wide, name) && isFolder) {
+            std::string shortName;
+            if (fd.cAlternateFileName[0] && exactAnsiFrom(fd.cAlternateFileName, shortName)) name = shortName;
+        }
         names.push_back(name);
-    } while (FindNextFileA(h, &fd));
+    } while (FindNextFileW(h, &fd));
     FindClose(h);
     std::sort(names.begin(), names.end(), lessNoCase);
     return names;

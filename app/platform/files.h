@@ -117,6 +117,10 @@ bool driveReady(char letter);
 // error 68 for a text that names no drive.
 char driveLetterOf(const std::string& text);
 
+// True for a name that listFolder() could give only with "?" for characters
+// the program's code page has no form of: no file can be reached by it.
+bool nameWithoutForm(const std::string& name);
+
 // The names of a folder's ordinary files or of its subfolders (hidden and
 // system entries left out), sorted as the lists show them; a run-time error
 // when the folder cannot be read.

@@ -4,14 +4,17 @@
 
 #include <vector>
 
+#include "platform/ansi_text.h"
 #include "platform/runtime_error.h"
 
 namespace platform {
 
 std::string programFolder() {
-    char path[MAX_PATH * 2] = {};
-    DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string s(path, n);
+    std::wstring path(MAX_PATH, L'\0');
+    DWORD n;
+    while ((n = GetModuleFileNameW(nullptr, &path[0], static_cast<DWORD>(path.size()))) >= path.size())
+        path.resize(path.size() * 2);
+    std::string s = ansiFrom(path.substr(0, n));
     size_t slash = s.find_last_of('\\');
     if (slash == std::string::npos) return s;
     if (slash == 2 && s[1] == ':') return s.substr(0, 3);  // C:\ keeps its backslash
@@ -33,15 +36,17 @@ void endProgram() {
 }
 
 void startProgram(const std::string& commandLine, int showState, const std::string& workingFolder) {
-    STARTUPINFOA si = {};
+    STARTUPINFOW si = {};
     si.cb = sizeof si;
     si.dwFlags = STARTF_USESHOWWINDOW;
     si.wShowWindow = static_cast<WORD>(showState);
     PROCESS_INFORMATION pi = {};
-    std::vector<char> line(commandLine.begin(), commandLine.end());
-    line.push_back('\0');
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        workingFolder.empty() ? nullptr : workingFolder.c_str(), &si, &pi))
+    std::wstring wide = wideFromAnsi(commandLine);
+    std::vector<wchar_t> line(wide.begin(), wide.end());
+    line.push_back(L'\0');
+    const std::wstring folder = wideFromAnsi(workingFolder);
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.empty() ? nullptr : folder.c_str(), &si, &pi))
         throw RuntimeError(kFileNotFound);
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);

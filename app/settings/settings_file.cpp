@@ -5,6 +5,7 @@
 #include <functional>
 #include <vector>
 
+#include "platform/ansi_text.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/guarded.h"
@@ -22,7 +23,10 @@ std::string settingsPath() { return platform::joinFolder(platform::programFolder
 Record readRecord(const std::string& path) {
     std::vector<std::string> lines = platform::readTextLines(path);
     Record record;
-    for (size_t n = 1; n <= 8 && n <= lines.size(); ++n) record.entries.line(static_cast<int>(n)) = lines[n - 1];
+    // Earlier versions wrote the file in the system's code page, this one in
+    // the program's (UTF-8 where Windows allows it).
+    for (size_t n = 1; n <= 8 && n <= lines.size(); ++n)
+        record.entries.line(static_cast<int>(n)) = platform::ansiFromStored(lines[n - 1]);
     record.count = lines.size() < 8 ? lines.size() : 8;
     return record;
 }

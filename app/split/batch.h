@@ -23,11 +23,17 @@ const size_t kMaxBatchLine = 8191;
 // The whole recombination batch file in the OEM code page, each line ended by
 // CR LF: the one line of batchLine() wherever it fits the interpreter's line,
 // else several copy /b lines of at most maxLine characters, the first writing
-// the target and each later one appending the next pieces to it. False, and
-// no text, when a name holds a character without an OEM form: its "?" would
-// be a wildcard that can match other files.
+// the target and each later one appending the next pieces to it. Where the
+// batch file's own name has no OEM form, the lines name it as "%~n0" (the
+// pieces' shorter stem cut from it by "%n:~0,K%"). False, and no text, when
+// another part of a name has no OEM form: its "?" would be a wildcard that
+// can match other files.
 bool batchFileText(const std::string& pieceStem, const std::string& batchStem, const std::string& extension,
                    int pieceCount, std::string& oemText, size_t maxLine = kMaxBatchLine);
+
+// A line of a batch file as the interpreter runs it: "%%" read as "%", and the
+// batch file's own name put in for "%~n0" and its first K units for "%n:~0,K%".
+std::wstring expandBatchLine(const std::wstring& line, const std::wstring& ownStem);
 
 // The ANSI text in the OEM code page that the command interpreter reads batch
 // files in. False when a character has no OEM form (the bytes are still

@@ -5,6 +5,7 @@
 #include "platform/ansi_text.h"
 #include "platform/files.h"
 #include "platform/runtime_error.h"
+#include "split/batch.h"
 
 namespace split {
 
@@ -22,7 +23,7 @@ const DWORD kLargestRecord = 1 << 20;
 
 std::string readSmallFile(const std::string& path) {
     platform::QuietDriveErrors quiet;
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+    HANDLE h = CreateFileW(platform::wideFromAnsi(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) return "";
     std::string bytes;
@@ -57,9 +58,11 @@ bool endsWith(const std::wstring& name, const std::wstring& tail) {
 
 // copy "a.S01" /b  + "a.S02" /b "a.avi", and the lines that append to the
 // target when one line would be too long: copy "a.avi" /b  + "a.S10" /b "a.avi".
-// The names are in the OEM code page with each "%" doubled.
-bool readBatchFile(const std::string& bytes, EarlierSplit& split) {
-    for (const std::wstring& line : linesOf(platform::wideFrom(bytes, CP_OEMCP))) {
+// The names are in the OEM code page with each "%" doubled, or name the
+// batch file itself ("%~n0").
+bool readBatchFile(const std::string& bytes, const std::wstring& ownStem, EarlierSplit& split) {
+    for (const std::wstring& written : linesOf(platform::wideFrom(bytes, platform::systemOemCodePage()))) {
+        const std::wstring line = expandBatchLine(written, ownStem);
         size_t first = line.find_first_not_of(L" \t");
         if (first == std::wstring::npos || !platform::sameFileName(line.substr(first, 5), L"copy ")) continue;
         if (line.find(L"/b") == std::wstring::npos && line.find(L"/B") == std::wstring::npos) continue;
@@ -67,12 +70,7 @@ bool readBatchFile(const std::string& bytes, EarlierSplit& split) {
         for (size_t open = line.find(L'"'); open != std::wstring::npos; open = line.find(L'"', open)) {
             size_t close = line.find(L'"', open + 1);
             if (close == std::wstring::npos) break;
-            std::wstring name;
-            for (size_t i = open + 1; i < close; ++i) {
-                name += line[i];
-                if (line[i] == L'%' && i + 1 < close && line[i + 1] == L'%') ++i;
-            }
-            quoted.push_back(name);
+            quoted.push_back(line.substr(open + 1, close - open - 1));
             open = close + 1;
         }
         if (quoted.size() < 2) continue;
@@ -119,7 +117,8 @@ std::string otherSplitOwner(const std::string& folder, const std::vector<std::st
         if (!batch && !checksum) continue;
         EarlierSplit split;
         const std::string bytes = readSmallFile(platform::joinFolder(folder, file));
-        if (!(batch ? readBatchFile(bytes, split) : readChecksumFile(bytes, split))) continue;
+        if (!(batch ? readBatchFile(bytes, name.substr(0, name.size() - 4), split) : readChecksumFile(bytes, split)))
+            continue;
         if (platform::sameFileName(split.owner, input)) continue;
         split.files.push_back(name);
         for (const std::wstring& mine : ours)

@@ -8,6 +8,7 @@ namespace split {
 const char* const kStatusPlanning = "Cleavo Status.";
 const char* const kStatusReading = "Reading...";
 const char* const kStatusComplete = "Operation Complete";
+const char* const kStatusNameWithoutForm = "This file's name cannot be used here.";
 const char* const kNoOutputFolder = "You need to choose a path for the output file!";
 
 std::string pieceDoneStatus(int pieceNo) { return "File " + std::to_string(pieceNo) + " Done! Reading..."; }
@@ -100,7 +101,14 @@ std::string successMessage(const std::string& batchPath) {
 std::string successMessageWithoutBatch(const std::string& batchPath, const std::string& fileName) {
     return "All pieces were written, but no batch file was: the name " + fileName +
            " holds a character that the command interpreter cannot read, so the batch file " + batchPath +
-           " could not name it.\r\nRejoin the pieces in order with copy /b by hand.";
+           " could not name it.\r\nRejoin the pieces in order with copy /b by hand, or on Linux or macOS run the "
+           "joiner script beside them with sh.";
+}
+
+std::string nameWithoutFormMessage(const std::string& fileName) {
+    return "Windows cannot pass the name of the file " + fileName +
+           " to Cleavo: it holds characters outside this system's code page, shown here as \"?\".\r\n"
+           "Rename the file with letters this system knows (for example in Explorer), then choose it again.";
 }
 
 std::string inputChangedMessage(const std::string& inPath) {

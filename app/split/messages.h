@@ -12,6 +12,7 @@ namespace split {
 extern const char* const kStatusPlanning;   // "Cleavo Status."
 extern const char* const kStatusReading;    // "Reading..."
 extern const char* const kStatusComplete;   // "Operation Complete"
+extern const char* const kStatusNameWithoutForm;  // a chosen file whose name cannot be passed on
 // "File " n " Done! Reading..."
 std::string pieceDoneStatus(int pieceNo);
 // "Choose output folder: --> " folder
@@ -65,6 +66,8 @@ std::string successMessage(const std::string& batchPath);
 // The message after a run whose batch file could not name a file because of
 // a character outside the OEM code page: the pieces are there, no batch file.
 std::string successMessageWithoutBatch(const std::string& batchPath, const std::string& fileName);
+// A chosen file whose name the system could give the program only with "?".
+std::string nameWithoutFormMessage(const std::string& fileName);
 // The message after a run whose input changed while its pieces were written.
 std::string inputChangedMessage(const std::string& inPath);
 

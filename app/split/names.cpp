@@ -1,21 +1,16 @@
 #include "split/names.h"
 
-#include <windows.h>
-
+#include "platform/ansi_text.h"
 #include "platform/files.h"
 #include "platform/numbers.h"
 #include "platform/runtime_error.h"
 
 namespace split {
 
-std::string pieceStem(const std::string& fileName, unsigned codePage) {
-    const char* begin = fileName.c_str();
-    const char* cut = begin + fileName.size();
-    for (int n = 0; n < 4; ++n) {
-        if (cut == begin) throw platform::RuntimeError(platform::kInvalidCall);
-        cut = CharPrevExA(static_cast<WORD>(codePage), begin, cut, 0);
-    }
-    return fileName.substr(0, static_cast<size_t>(cut - begin));
+std::string pieceStem(const std::string& fileName) {
+    std::string stem;
+    if (!platform::dropLastCharacters(fileName, 4, stem)) throw platform::RuntimeError(platform::kInvalidCall);
+    return stem;
 }
 
 std::string batchStem(const std::string& fileName) { return fileName.substr(0, fileName.find('.')); }

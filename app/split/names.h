@@ -4,11 +4,11 @@
 
 namespace split {
 
-// The input's name less its last four characters, counted as characters of
-// the given ANSI code page (a double-byte letter is never cut in two); a
-// run-time error 5 (Invalid procedure call or argument) for names shorter
-// than four.
-std::string pieceStem(const std::string& fileName, unsigned codePage = 0);
+// The input's name less its last four characters, counted as characters,
+// never bytes (a letter of several bytes or a surrogate pair is never cut in
+// two); a run-time error 5 (Invalid procedure call or argument) for names
+// shorter than four.
+std::string pieceStem(const std::string& fileName);
 // The name up to, not including, its first "."; the whole name without one.
 // The batch file and the joiner script are named by it.
 std::string batchStem(const std::string& fileName);

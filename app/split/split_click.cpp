@@ -28,6 +28,10 @@ void frmSplitter::cmdSPlit_Click() {
 }
 
 void frmSplitter::moveToOutputChoice() {
+    if (platform::nameWithoutForm(fiInFile.fileName())) {
+        platform::msgBox(split::nameWithoutFormMessage(fiInFile.fileName()), platform::kExclamation);
+        return;
+    }
     step(830);
     fiInFile.setVisible(false);
     step(840);

@@ -3,6 +3,7 @@
 #include "platform/files.h"
 #include "platform/numbers.h"
 #include "platform/runtime_error.h"
+#include "split/messages.h"
 #include "ui/frm_splitter.h"
 
 void frmSplitter::reReadFileListKeepingSelection() {
@@ -104,6 +105,12 @@ void frmSplitter::fiInFile_Click() {
         if (fiInFile.count() > 0) {
             step(75);
             const std::string path = inPrefix + inFileName;
+            if (platform::nameWithoutForm(inFileName)) {
+                // Said when the user asks to split it: a folder of such
+                // names is still entered without a box.
+                lblStatus.setCaption(split::kStatusNameWithoutForm);
+                return;
+            }
             platform::FileStamp stamp;
             if (!platform::stampFile(path, stamp)) {
                 // Told once: repaints choose the same file again and again.

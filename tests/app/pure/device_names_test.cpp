@@ -7,7 +7,7 @@ TEST(DeviceNames, WhatWindowsTakesForADevice) {
     const std::pair<const char*, const char*> table[] = {
         {"nul", "NUL"},        {"NUL.S01", "NUL"},      {"con.txt", "CON"},      {"Com1.mp4", "COM1"},
         {"lpt9", "LPT9"},      {"aux .bat", "AUX"},     {"prn...", "PRN"},       {"nul  .tar.gz", "NUL"},
-        {"com\xb9.x", "COM\xb9"},
+        {u8"com¹.x", u8"COM¹"},
         {"nullx", ""},         {"com10", ""},           {"console", ""},         {"com0", ""},
         {"lpt", ""},           {"xnul", ""},            {"nul_abc", ""},         {"auxiliary.S01", ""},
     };

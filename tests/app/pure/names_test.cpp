@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "platform/ansi_text.h"
 #include "platform/files.h"
 #include "platform/runtime_error.h"
 #include "split/batch.h"
@@ -27,11 +28,14 @@ TEST(NamesStems, PieceAndBatchStems) {
     } catch (const platform::RuntimeError& e) {
         EXPECT_EQ(e.number(), platform::kInvalidCall);
     }
-    // Double-byte code pages (here Japanese, 932): characters, not bytes.
-    // "ab" KATAKANA-A "x" KATAKANA-I: seven bytes, five characters.
-    EXPECT_EQ(pieceStem("ab\x83\x41x\x83\x43", 932), "a");
-    EXPECT_EQ(pieceStem("\x83\x41\x83\x43\x83\x45.txt", 932), "\x83\x41\x83\x43\x83\x45");
-    EXPECT_THROW(pieceStem("\x83\x41\x83\x43\x83\x45", 932), platform::RuntimeError);
+    // Characters, not bytes; a character outside the Basic Multilingual
+    // Plane (a surrogate pair in UTF-16) counts once and is never cut.
+    const char* const stems[][2] = {
+        {u8"abアxイ", "a"}, {u8"アイウ.txt", u8"アイウ"}, {u8"😀 party.zip", u8"😀 party"}, {u8"x😀abc", "x"},
+        {u8"ab😀😀😀😀", "ab"}, {u8"😀abc", ""}};
+    for (const auto& c : stems) EXPECT_EQ(pieceStem(c[0]), c[1]) << c[0];
+    EXPECT_THROW(pieceStem(u8"アイウ"), platform::RuntimeError);
+    EXPECT_THROW(pieceStem(u8"😀😀😀"), platform::RuntimeError);
     EXPECT_EQ(batchStem("archive.tar.gz"), "archive");
     EXPECT_EQ(batchStem("README"), "README");
     EXPECT_EQ(extension("archive.tar.gz"), ".tar.gz");
@@ -60,17 +64,19 @@ TEST(NamesOem, CodePageConversion) {
     std::string oem;
     EXPECT_TRUE(ansiToOem("movie.S01", oem));
     EXPECT_EQ(oem, "movie.S01");
-    UINT acp = GetACP(), oemcp = GetOEMCP();
-    if (acp != 1252 || (oemcp != 437 && oemcp != 850))
-        GTEST_SKIP() << "code pages " << acp << "/" << oemcp << ", the cases assume 1252 with 437 or 850";
-    EXPECT_TRUE(ansiToOem("caf\xE9", oem));
+    // The system's own OEM code page, not the process's (UTF-8 by the manifest).
+    ASSERT_EQ(GetACP(), static_cast<UINT>(CP_UTF8));
+    UINT oemcp = platform::systemOemCodePage();
+    if (platform::systemAnsiCodePage() != 1252 || (oemcp != 437 && oemcp != 850))
+        GTEST_SKIP() << "OEM code page " << oemcp << ", the cases assume 1252 with 437 or 850";
+    EXPECT_TRUE(ansiToOem(u8"café", oem));
     EXPECT_EQ(oem, "caf\x82");  // e acute in both OEM pages
-    EXPECT_FALSE(ansiToOem("price \x80.txt", oem));  // the euro sign has no OEM form
+    EXPECT_FALSE(ansiToOem(u8"price €.txt", oem));  // the euro sign has no OEM form
     // A tilde is in cp850 only; cp437's best fit would write a plain A, naming another file.
     if (oemcp == 437) {
-        EXPECT_FALSE(ansiToOem("\xC3", oem));
+        EXPECT_FALSE(ansiToOem(u8"Ã", oem));
     } else {
-        EXPECT_TRUE(ansiToOem("\xC3", oem));
+        EXPECT_TRUE(ansiToOem(u8"Ã", oem));
         EXPECT_EQ(oem, "\xC7");
     }
 }
@@ -92,10 +98,10 @@ TEST(NamesClash, InputNamedLikeItsOutputs) {
 
 TEST(NamesMessages, SuccessTexts) {
     EXPECT_EQ(successMessage("C:\\out\\movie.bat"), "Operation Successful!\r\nUse: C:\\out\\movie.bat to combine!");
-    std::string without = successMessageWithoutBatch("C:\\out\\price.bat", "price \x80.txt");
+    std::string without = successMessageWithoutBatch("C:\\out\\price.bat", u8"price €.txt");
     EXPECT_NE(without.rfind("Operation Successful!", 0), 0u);
     EXPECT_NE(without.find("C:\\out\\price.bat"), std::string::npos);
-    EXPECT_NE(without.find("price \x80.txt"), std::string::npos);
+    EXPECT_NE(without.find(u8"price €.txt"), std::string::npos);
 }
 
 TEST(NamesBatch, OneLineWhereItFitsSeveralWhereNot) {
@@ -111,7 +117,35 @@ TEST(NamesBatch, OneLineWhereItFitsSeveralWhereNot) {
               "copy \"m%%.avi\" /b  + \"m%%.S04\" /b \"m%%.avi\"\r\n"
               "copy \"m%%.avi\" /b  + \"m%%.S05\" /b \"m%%.avi\"\r\n");
 
-    // No OEM form for the euro sign: no text at all.
-    EXPECT_FALSE(batchFileText("price \x80", "price \x80", ".txt", 2, text));
-    EXPECT_EQ(text, "");
+    // Where the batch file's own name has no OEM form, the lines name it
+    // through the interpreter ("%~n0"); the pieces' stem is cut from it by
+    // UTF-16 units where it is the shorter.
+    struct SelfNamed {
+        const char* file;
+        const char* text;
+    };
+    const SelfNamed selfNamed[] = {
+        {u8"東京タワー.mp4", "copy \"%~n0.S01\" /b  + \"%~n0.S02\" /b \"%~n0.mp4\"\r\n"},
+        {u8"东京.tar.gz", "copy \"%~n0.ta.S01\" /b  + \"%~n0.ta.S02\" /b \"%~n0.tar.gz\"\r\n"},
+        {u8"東京.7z", "@setlocal\r\n@set \"n=%~n0\"\r\ncopy \"%n:~0,1%.S01\" /b  + \"%n:~0,1%.S02\" /b \"%~n0.7z\"\r\n"},
+        {u8"😀x.ab", "@setlocal\r\n@set \"n=%~n0\"\r\ncopy \"%n:~0,2%.S01\" /b  + \"%n:~0,2%.S02\" /b \"%~n0.ab\"\r\n"},
+        {u8"€.b%", "copy \".S01\" /b  + \".S02\" /b \"%~n0.b%%\"\r\n"},
+    };
+    for (const SelfNamed& c : selfNamed) {
+        ASSERT_TRUE(batchFileText(pieceStem(c.file), batchStem(c.file), extension(c.file), 2, text)) << c.file;
+        EXPECT_EQ(text, c.text) << c.file;
+        // Read back as the interpreter runs it, the lines name the real files.
+        const std::wstring stem = platform::wideFromAnsi(batchStem(c.file));
+        const std::wstring last = expandBatchLine(platform::wideFromAnsi(text.substr(text.rfind("copy"))), stem);
+        EXPECT_NE(last.find(platform::wideFromAnsi(pieceStem(c.file)) + L".S02\" /b \"" +
+                            platform::wideFromAnsi(c.file) + L"\""),
+                  std::wstring::npos)
+            << c.file;
+    }
+    // A name with no OEM form beyond the batch file's own, or a "%" in a
+    // batch file's name without one: no text at all.
+    for (const char* file : {u8"report.東京ab", u8"東京 100%.txt"}) {
+        EXPECT_FALSE(batchFileText(pieceStem(file), batchStem(file), extension(file), 2, text)) << file;
+        EXPECT_EQ(text, "");
+    }
 }

@@ -31,6 +31,6 @@ for dir in "$cases"/*/; do
   case "$out" in *"Missing: $second"*) ;; *) fail "missing piece not named: $out" ;; esac
   [ "$(ls -A "$dir/out")" = "$before" ] || fail "the refused join left files"
 done
-[ "$count" -ge 7 ] || { echo "only $count cases found in $cases"; exit 1; }
+[ "$count" -ge 13 ] || { echo "only $count cases found in $cases"; exit 1; }
 echo "$count splits checked, $failures failures"
 [ "$failures" -eq 0 ]

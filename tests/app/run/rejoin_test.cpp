@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "app/run/split_files.h"
+#include "platform/ansi_text.h"
 #include "app/support/splitter_window.h"
 #include "support/temp_dir.h"
 
@@ -184,12 +185,12 @@ TEST(Rejoin, PercentSignsAreDoubledInTheBatchLine) {
 }
 
 TEST(Rejoin, NonAsciiNamesInTheOemCodePage) {
-    // The program's texts are ANSI; the batch file must be in the OEM code page
-    // that the interpreter reads. e-acute is 0xE9 in cp1252 and 0x82 in both
-    // cp437 and cp850.
-    ASSERT_EQ(GetACP(), 1252u) << "the test prefix is expected to run with the Western ANSI code page";
-    ASSERT_TRUE(GetOEMCP() == 437u || GetOEMCP() == 850u) << "OEM code page " << GetOEMCP();
-    const std::string cafe = "caf\xE9";
+    // The program's texts are UTF-8; the batch file must be in the OEM code
+    // page that the interpreter reads. e-acute is 0x82 in both cp437 and cp850.
+    ASSERT_EQ(GetACP(), static_cast<UINT>(CP_UTF8)) << "the manifest's UTF-8 did not take";
+    ASSERT_EQ(platform::systemAnsiCodePage(), 1252u) << "the test prefix is expected to be Western";
+    ASSERT_TRUE(platform::systemOemCodePage() == 437u || platform::systemOemCodePage() == 850u);
+    const std::string cafe = u8"café";
 
     TempDir in, out, outEuro;
     const std::string input = patternBytes(5000, 31);
@@ -207,9 +208,9 @@ TEST(Rejoin, NonAsciiNamesInTheOemCodePage) {
               "copy \"caf\x82.S01\" /b  + \"caf\x82.S02\" /b \"caf\x82.txt\"\r\n");
     expectRejoins(out.path(), cafe + ".bat", cafe + ".txt", input);
 
-    // The euro sign (0x80 in cp1252) has no place in cp437 or cp850: the pieces
-    // are written, but the message must not promise that the batch file combines them.
-    const std::string euro = "price \x80";
+    // The euro sign has no place in cp437 or cp850, but it is only in the
+    // batch file's own name: the lines name the files through it.
+    const std::string euro = u8"price €";
     const std::string euroInput = patternBytes(3000, 32);
     writeFile(in / (euro + ".txt"), euroInput);
     size_t before = win.boxes.shown.size();
@@ -218,12 +219,26 @@ TEST(Rejoin, NonAsciiNamesInTheOemCodePage) {
     win.splitInto(outEuro.path());
     auto boxes = boxesSince(win, before);
     ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Operation Successful!\r\nUse: " + outEuro.path() + "\\" + euro + ".bat to combine!");
+    EXPECT_EQ(readFile(outEuro / (euro + ".bat")), "copy \"%~n0.S01\" /b  + \"%~n0.S02\" /b \"%~n0.txt\"\r\n");
+    expectRejoins(outEuro.path(), euro + ".bat", euro + ".txt", euroInput);
+
+    // Where a name has no OEM form beyond the batch file's own, no batch file
+    // can name it: the pieces are written, the joiner rejoins them, and the
+    // message says so instead of promising a batch file.
+    const std::string beyond = u8"report.東京ab";
+    writeFile(in / beyond, euroInput);
+    before = win.boxes.shown.size();
+    win.chooseFile(in.path(), beyond);
+    chooseIntoYFiles(w, "2");
+    win.splitInto(outEuro.path());
+    boxes = boxesSince(win, before);
+    ASSERT_EQ(boxes.size(), 1u);
     EXPECT_FALSE(anyBoxSays(boxes, "Operation Successful!")) << boxes[0].text;
     EXPECT_NE(boxes[0].text.find("no batch file was"), std::string::npos) << boxes[0].text;
-    // Its "?" would be a wildcard that can match other files: no batch file at
-    // all; the joiner, whose names are UTF-8, rejoins them.
-    EXPECT_EQ(filesIn(outEuro.path()), withKit({euro + ".S01", euro + ".S02"}, euro, euro + ".txt"));
-    EXPECT_EQ(readFile(outEuro / (euro + ".S01")) + readFile(outEuro / (euro + ".S02")), euroInput);
+    EXPECT_NE(boxes[0].text.find("joiner script"), std::string::npos) << boxes[0].text;
+    EXPECT_FALSE(fileExists(outEuro / "report.bat"));
+    EXPECT_EQ(readFile(outEuro / "report..S01") + readFile(outEuro / "report..S02"), euroInput);
     EXPECT_EQ(w.cmdSPlit.caption(), "&Split this file");
 }
 

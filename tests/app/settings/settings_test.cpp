@@ -84,6 +84,36 @@ TEST(Settings, StartUpComesBackOnTheSavedChoices) {
     EXPECT_TRUE(win.boxes.shown.empty());
 }
 
+TEST(Settings, StartUpReadsNamesWrittenInUtf8AndByEarlierVersionsInTheSystemCodePage) {
+    SettingsFile ini;
+    TempDir start, saved;
+    writeFile(start / "elsewhere.txt", "x");
+    // The same names as this version writes them (UTF-8) and as an earlier
+    // one did (cp1252, where e-acute is one byte); a Japanese name has only the first.
+    const struct {
+        std::string folder, file, stored;
+    } cases[] = {
+        {u8"café", u8"Ünï.txt", "caf\xE9\r\n\xDCn\xEF.txt"},
+        {u8"café", u8"Ünï.txt", u8"café\r\nÜnï.txt"},
+        {u8"東京", u8"タワー.mp4", u8"東京\r\nタワー.mp4"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stored);
+        const std::string folder = saved / c.folder;
+        CreateDirectoryA(folder.c_str(), nullptr);
+        writeFile(folder + "\\" + c.file, "abc");
+        writeFile(folder + "\\other.txt", "x");
+        std::string drive = platform::DriveList::driveText(static_cast<char>(tolower(saved.path()[0])));
+        const std::string stored = c.stored.substr(0, c.stored.find('\r'));
+        ini.write(drive + "\r\n" + saved.path() + "\\" + stored + "\r\n" + c.stored.substr(c.stored.find('\n') + 1) +
+                  "\r\n\r\n\r\n1\r\n1,000\r\n2\r\n");
+        SplitterWindow win(start.path());
+        EXPECT_EQ(win.w().cleavDir.path(), folder);
+        EXPECT_EQ(win.w().inFileName, c.file);
+        EXPECT_TRUE(win.boxes.shown.empty());
+    }
+}
+
 TEST(Settings, StartUpPassesOverAShortOrOddFile) {
     SettingsFile ini;
     TempDir start, saved;

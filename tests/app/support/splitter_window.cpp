@@ -119,7 +119,9 @@ LRESULT CALLBACK TextRecorder::proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM l
 }
 
 int runBatch(const std::string& folder, const std::string& batchName) {
-    std::string command = "cmd.exe /c \"" + batchName + "\"";
+    // cmd /c drops the first and last quotation marks where the name holds
+    // "&" and the like: a second pair keeps the name whole.
+    std::string command = "cmd.exe /c \"\"" + batchName + "\"\"";
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     si.dwFlags = STARTF_USESHOWWINDOW;
