@@ -15,7 +15,7 @@
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/message_loop.h"
-#include "split/batch.h"
+#include "split/split_outputs.h"
 #include "split/input_hashes.h"
 #include "split/library.h"
 #include "split/names.h"
@@ -115,7 +115,8 @@ int main(int argc, char** argv) {
         before.push_back(onTheWindowsThread(w, in, out, static_cast<int64_t>(stamp.length)));
         clearFolder(out);
         program.push_back(throughTheProgram(w, inFolder, name, out));
-        if (!platform::ordinaryFileExists(split::batchPath(out, split::batchStem(name)))) {
+        const split::SplitOutputs outputs(out, name);
+        if (!platform::ordinaryFileExists(outputs.path(outputs.batchName()))) {
             std::fprintf(stderr, "the program wrote no batch file; its last message: %s\n", answers.last.c_str());
             return 1;
         }

@@ -5,6 +5,7 @@
 // UTF-8 of the receiver's files, wide names.
 #pragma once
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -40,6 +41,9 @@ std::string ansiFromStored(const std::string& bytes);
 bool dropLastCharacters(const std::string& ansi, size_t n, std::string& rest);
 // How many UTF-16 units the command interpreter counts in the text.
 size_t wideLength(const std::string& ansi);
+
+// The lines of a text, each without its LF or CR LF.
+std::vector<std::wstring> linesOf(const std::wstring& text);
 
 // As the file system compares names: ordinal, letter case ignored.
 bool sameFileName(const std::wstring& a, const std::wstring& b);

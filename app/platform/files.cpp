@@ -93,6 +93,14 @@ std::string fileSystemOf(const std::string& path) {
     return ansiFrom(name);
 }
 
+bool openableDenyingWrites(const std::string& path) {
+    QuietDriveErrors quiet;
+    HANDLE h = CreateFileW(longPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    CloseHandle(h);
+    return true;
+}
+
 bool deleteFileQuietly(const std::string& path) {
     QuietDriveErrors quiet;
     return DeleteFileW(longPath(path).c_str()) != 0;

@@ -59,6 +59,10 @@ bool stampFile(const std::string& path, FileStamp& stamp);
 // a path; empty when the system cannot tell.
 std::string fileSystemOf(const std::string& path);
 
+// True when the file can be opened for reading while keeping others from
+// writing it, as the library holds its input through a run.
+bool openableDenyingWrites(const std::string& path);
+
 // Deletes a file; failures are the caller's to ignore.
 bool deleteFileQuietly(const std::string& path);
 

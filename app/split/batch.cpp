@@ -8,11 +8,7 @@
 #include <vector>
 
 #include "platform/ansi_text.h"
-#include "platform/files.h"
-#include "platform/guarded.h"
 #include "platform/numbers.h"
-#include "split/job.h"
-#include "split/run.h"
 
 namespace split {
 
@@ -29,10 +25,6 @@ std::string escapePercent(const std::string& name) {
 }
 
 }  // namespace
-
-std::string batchPath(const std::string& folder, const std::string& batchStem) {
-    return platform::joinFolder(folder, batchStem + ".bat");
-}
 
 std::string batchLine(const std::string& pieceStem, const std::string& batchStem, const std::string& extension,
                       int pieceCount) {
@@ -148,40 +140,25 @@ bool ansiToOem(const std::string& ansi, std::string& oem) {
 }
 
 
-using platform::step;
-
-std::string writeBatchFile(const SplitJob& job, RunView& view, bool& namesEveryFile) {
-    step(630);
-    step(640);
-    const std::string path = batchPath(job.outDir, job.batchStem);
-    step(650);
-    step(655);
-    view.repaintStatus();
-    view.doEvents();
-    step(670);
-    // The command interpreter reads batch files in the OEM code page.
-    std::string text;
-    namesEveryFile = batchFileText(job.pieceStem, job.batchStem, job.extension, job.pieceCount, text);
-    if (!namesEveryFile) {
-        // A batch file left from an earlier split of this name would now
-        // join pieces that this run has replaced.
-        platform::deleteFileQuietly(path);
-        return path;
+bool readBatchRecord(const std::string& bytes, const std::wstring& ownStem, SplitRecord& record) {
+    for (const std::wstring& written : platform::linesOf(platform::wideFrom(bytes, platform::systemOemCodePage()))) {
+        const std::wstring line = expandBatchLine(written, ownStem);
+        size_t first = line.find_first_not_of(L" \t");
+        if (first == std::wstring::npos || !platform::sameFileName(line.substr(first, 5), L"copy ")) continue;
+        if (line.find(L"/b") == std::wstring::npos && line.find(L"/B") == std::wstring::npos) continue;
+        std::vector<std::wstring> quoted;
+        for (size_t open = line.find(L'"'); open != std::wstring::npos; open = line.find(L'"', open)) {
+            size_t close = line.find(L'"', open + 1);
+            if (close == std::wstring::npos) break;
+            quoted.push_back(line.substr(open + 1, close - open - 1));
+            open = close + 1;
+        }
+        if (quoted.size() < 2) continue;
+        record.owner = quoted.back();
+        for (size_t i = 0; i + 1 < quoted.size(); ++i)
+            if (!platform::sameFileName(quoted[i], record.owner)) record.pieces.push_back(quoted[i]);
     }
-    step(660);
-    platform::OutputFile file(path);
-    step(710);
-    try {
-        file.write(text);
-        file.close();
-    } catch (...) {
-        file.discard();  // a batch file cut short would rejoin a file cut short
-        throw;
-    }
-    step(720);
-    view.doEvents();
-    step(730);
-    return path;
+    return !record.owner.empty();
 }
 
 }  // namespace split

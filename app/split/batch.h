@@ -1,14 +1,10 @@
-// The recombination batch file: its name, its text and its writer.
+// The recombination batch file: its text, and how it is read back.
 #pragma once
 #include <string>
 
+#include "split/split_outputs.h"
+
 namespace split {
-
-struct SplitJob;
-class RunView;
-
-// platform::joinFolder(folder, batchStem + ".bat")
-std::string batchPath(const std::string& folder, const std::string& batchStem);
 
 // The one line of the recombination batch file, without its CR LF, in the
 // program's ANSI text. Every "%" of a name is written "%%" so that the
@@ -40,8 +36,8 @@ std::wstring expandBatchLine(const std::wstring& line, const std::wstring& ownSt
 // written, with the system's replacement for that character).
 bool ansiToOem(const std::string& ansi, std::string& oem);
 
-// Writes the batch file of the job's pieces in their folder; its path.
-// namesEveryFile is false, and no file is left, when a name has no OEM form.
-std::string writeBatchFile(const SplitJob& job, RunView& view, bool& namesEveryFile);
+// Reads a batch file of this program's: its copy lines name the pieces and,
+// last, the file they rebuild; ownStem is the batch file's name less ".bat".
+bool readBatchRecord(const std::string& bytes, const std::wstring& ownStem, SplitRecord& record);
 
 }  // namespace split

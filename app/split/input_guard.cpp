@@ -5,9 +5,7 @@
 #include "platform/ansi_text.h"
 #include "platform/files.h"
 #include "platform/runtime_error.h"
-#include "split/batch.h"
 #include "split/job.h"
-#include "split/kit.h"
 #include "split/messages.h"
 #include "split/names.h"
 
@@ -46,14 +44,23 @@ std::string inputClash(const std::string& inDir, const std::string& fileName, co
 }
 
 std::string inputTargetClash(const SplitJob& job, const std::string& inDir, const std::string& fileName) {
+    const SplitOutputs& out = job.outputs;
     platform::FileIdentity input;
-    if (!platform::identifyFile(job.inPath, input)) return inputClash(inDir, fileName, job.outDir);
-    for (int n = 1; n <= 99; ++n)
-        if (isInput(piecePath(job.outDir, job.pieceStem, n), input)) return overwrittenByPiecesText(fileName);
-    if (isInput(batchPath(job.outDir, job.batchStem), input)) return overwrittenByBatchText(fileName);
-    if (isInput(joinerPath(job.outDir, job.batchStem), input)) return overwrittenByJoinerText(fileName);
-    if (isInput(checksumPath(job.outDir, job.batchStem + job.extension), input))
-        return overwrittenByChecksumsText(fileName);
+    if (!platform::identifyFile(job.inPath, input)) return inputClash(inDir, fileName, out.folder());
+    for (int n = 1; n <= kMaxPieces; ++n)
+        if (isInput(out.piecePath(n), input)) return overwrittenByPiecesText(fileName);
+    if (isInput(out.path(out.batchName()), input)) return overwrittenByBatchText(fileName);
+    if (isInput(out.path(out.joinerName()), input)) return overwrittenByJoinerText(fileName);
+    if (isInput(out.path(out.checksumName()), input)) return overwrittenByChecksumsText(fileName);
+    return "";
+}
+
+std::string rebuildsItselfText(const SplitOutputs& outputs) {
+    const std::string& target = outputs.target();
+    for (int n = 1; n <= kMaxPieces; ++n)
+        if (platform::sameFileName(target, outputs.pieceName(n))) return rebuildsOwnPieceText(target);
+    if (platform::sameFileName(target, outputs.batchName())) return rebuildsOwnScriptText(target, "batch file");
+    if (platform::sameFileName(target, outputs.joinerName())) return rebuildsOwnScriptText(target, "joiner script");
     return "";
 }
 

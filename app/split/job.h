@@ -5,15 +5,13 @@
 #include <vector>
 
 #include "platform/files.h"
+#include "split/split_outputs.h"
 
 namespace split {
 
 struct SplitJob {
-    std::string inPath;          // folder and name of the input
-    std::string pieceStem;       // the input's name less its last four characters
-    std::string batchStem;       // the input's name up to its first "."
-    std::string extension;       // the rest of the input's name from its first "."
-    std::string outDir;          // the folder of the pieces and the batch file
+    std::string inPath;     // folder and name of the input
+    SplitOutputs outputs;   // every file the run writes, in the output folder
     int64_t fileSize = 0;
     int64_t freeBytes = 0;
     int64_t pieceSize = 0;
@@ -22,15 +20,10 @@ struct SplitJob {
     // checks them again before it calls the pieces a success.
     platform::FileStamp inputStamp;
     bool stamped = false;
-    // The checksum file of another file's split that the user agreed to
-    // replace: it would name pieces that are no longer that file's.
-    std::string replacedChecksum;
+    // Names in the output folder that go before the first new byte: an
+    // earlier split of this file, another file's split the user agreed to
+    // replace, old pieces the user asked to be deleted.
+    std::vector<std::string> removeFirst;
 };
-
-// Every file the job writes, in the order it writes them: the pieces 01 to
-// pieceCount, the batch file, the joiner script and the checksum file.
-std::vector<std::string> writtenPaths(const SplitJob& job, int pieceCount);
-// The same files by their names alone.
-std::vector<std::string> writtenNames(const SplitJob& job, int pieceCount);
 
 }  // namespace split

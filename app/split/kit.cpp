@@ -1,18 +1,9 @@
 #include "split/kit.h"
 
 #include "platform/ansi_text.h"
-#include "platform/files.h"
-#include "split/job.h"
+#include <windows.h>
 
 namespace split {
-
-std::string joinerPath(const std::string& folder, const std::string& batchStem) {
-    return platform::joinFolder(folder, batchStem + ".sh");
-}
-
-std::string checksumPath(const std::string& folder, const std::string& fileName) {
-    return platform::joinFolder(folder, fileName + ".sha256");
-}
 
 std::string shellQuoted(const std::string& text) {
     std::string out = "'";
@@ -80,31 +71,51 @@ std::string joinerScript(const KitContents& kit) {
 }
 
 namespace {
-void writeNew(const std::string& path, const std::string& text) {
-    platform::OutputFile file(path);
-    try {
-        file.write(text);
-        file.close();
-    } catch (...) {
-        file.discard();  // never half a kit file
-        throw;
+// The text of a single-quoted sh word at `at` ('it'\''s' is "it's"); false
+// when none begins there.
+bool unquoted(const std::wstring& line, size_t at, std::wstring& word) {
+    word.clear();
+    if (at >= line.size() || line[at] != L'\'') return false;
+    for (size_t i = at + 1; i < line.size(); ++i) {
+        if (line[i] != L'\'') {
+            word += line[i];
+        } else if (line.compare(i, 4, L"'\\''") == 0) {
+            word += L'\'';
+            i += 3;
+        } else {
+            return true;
+        }
     }
+    return false;
 }
 }  // namespace
 
-void writeKit(const SplitJob& job, const KitContents& kit) {
-    try {
-        writeNew(joinerPath(job.outDir, job.batchStem), joinerScript(kit));
-        writeNew(checksumPath(job.outDir, job.batchStem + job.extension), checksumText(kit));
-    } catch (...) {
-        deleteKit(job);
-        throw;
-    }
+bool readJoinerRecord(const std::string& bytes, SplitRecord& record) {
+    const std::vector<std::wstring> lines = platform::linesOf(platform::wideFrom(bytes, CP_UTF8));
+    const std::wstring rebuilds = L"# Rebuilds ";
+    if (lines.size() < 2 || lines[0] != L"#!/bin/sh" || lines[1].compare(0, rebuilds.size(), rebuilds) != 0 ||
+        !unquoted(lines[1], rebuilds.size(), record.owner))
+        return false;
+    std::wstring piece;
+    for (const std::wstring& line : lines)
+        if (line.compare(0, 6, L"check ") == 0 && unquoted(line, 6, piece)) record.pieces.push_back(piece);
+    return true;
 }
 
-void deleteKit(const SplitJob& job) {
-    platform::deleteFileQuietly(joinerPath(job.outDir, job.batchStem));
-    platform::deleteFileQuietly(checksumPath(job.outDir, job.batchStem + job.extension));
+bool readChecksumRecord(const std::string& bytes, SplitRecord& record) {
+    std::wstring text = platform::wideFrom(bytes, CP_UTF8);
+    if (!text.empty() && text[0] == 0xFEFF) text.erase(0, 1);
+    std::vector<std::wstring> named;
+    for (const std::wstring& line : platform::linesOf(text)) {
+        if (line.size() < 67 || line.find_first_not_of(L"0123456789abcdefABCDEF") != 64 || line[64] != L' ' ||
+            (line[65] != L' ' && line[65] != L'*'))
+            continue;
+        named.push_back(line.substr(66));
+    }
+    if (named.empty()) return false;
+    record.owner = named.back();
+    record.pieces.assign(named.begin(), named.end() - 1);
+    return true;
 }
 
 }  // namespace split

@@ -6,15 +6,9 @@
 #include <vector>
 
 #include "split/input_hashes.h"
+#include "split/split_outputs.h"
 
 namespace split {
-
-struct SplitJob;
-
-// platform::joinFolder(folder, batchStem + ".sh")
-std::string joinerPath(const std::string& folder, const std::string& batchStem);
-// platform::joinFolder(folder, fileName + ".sha256")
-std::string checksumPath(const std::string& folder, const std::string& fileName);
 
 // What the kit names and checks; names in the program's ANSI text.
 struct KitContents {
@@ -33,10 +27,10 @@ std::string joinerScript(const KitContents& kit);
 // The text in single quotes for sh, each "'" written '\''.
 std::string shellQuoted(const std::string& text);
 
-// Writes both files of the job's kit; nothing of it is left when one cannot
-// be written (the run-time error goes on to the caller).
-void writeKit(const SplitJob& job, const KitContents& kit);
-// Deletes a kit of the job's names, left by an earlier split.
-void deleteKit(const SplitJob& job);
+// Read back: the joiner's header names the file it rebuilds and its check
+// lines the pieces; the checksum file's lines name the pieces and, last,
+// the whole file. False for a file that is neither.
+bool readJoinerRecord(const std::string& bytes, SplitRecord& record);
+bool readChecksumRecord(const std::string& bytes, SplitRecord& record);
 
 }  // namespace split

@@ -42,8 +42,10 @@ bool bigFileSize(const std::string& inPath, std::string& sizeText) {
     return ok;
 }
 
-int64_t freeBytesOnDrive(const std::string& driveText) {
-    std::string root = platform::withBackslash(driveText.substr(0, driveText.find(' ')));
+int64_t freeBytesIn(const std::string& folder) {
+    // The folder itself, not its drive's root: a junction or mount point
+    // there may lead to another volume.
+    std::string root = platform::withBackslash(folder);
     try {
         ULARGE_INTEGER available = {}, total = {}, totalFree = {};
         if (freeSpaceExEntry.as<FreeSpaceExFn>()(root.c_str(), &available, &total, &totalFree))

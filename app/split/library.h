@@ -14,8 +14,8 @@ bool copyPiece(const std::string& inPath, const std::string& piecePath, int64_t 
 // false when the library could not query the file.
 bool bigFileSize(const std::string& inPath, std::string& sizeText);
 
-// Free bytes available to the user on the drive of a drive text such as
-// "c: [SYSTEM]"; 0 when neither query can tell. Failures are passed over.
-int64_t freeBytesOnDrive(const std::string& driveText);
+// Free bytes available to the user in a folder (on the volume that holds
+// it); 0 when neither query can tell. Failures are passed over.
+int64_t freeBytesIn(const std::string& folder);
 
 }  // namespace split

@@ -89,6 +89,34 @@ std::string overwrittenByChecksumsText(const std::string& fileName) {
     return overwrittenBy(fileName, "checksum file");
 }
 
+std::string rebuildsOwnScriptText(const std::string& fileName, const std::string& what) {
+    return "The " + what + " of " + fileName + " would have the same name as the file it rebuilds, and would be " +
+           "overwritten while it runs.\r\nRename the file (for example " + fileName.substr(0, fileName.find('.')) +
+           "_" + fileName.substr(fileName.find('.')) + ") and split it again.";
+}
+
+std::string rebuildsOwnPieceText(const std::string& fileName) {
+    return "The file " + fileName + " would be rebuilt under the name of one of its own pieces, over that piece." +
+           "\r\nRename the file and split it again.";
+}
+
+std::string usersOwnQuestion(const std::string& folder, const std::vector<std::string>& names,
+                             const std::string& inFileName) {
+    std::string list;
+    for (const std::string& name : names) list += "\r\n    " + name;
+    return "The folder " + folder + " holds files that are not from a split of " + inFileName + ":" + list +
+           "\r\nThe split of " + inFileName + " would replace them. Replace them?";
+}
+
+std::string inputNotOpenText(const std::string& inPath) {
+    return "Cleavo cannot open " + inPath + ": another program may be writing to it, or it cannot be read.\r\n" +
+           "Nothing was written or deleted. Close the other program, or choose another file.";
+}
+
+std::string folderMissingQuestion(const std::string& folder) {
+    return "The folder " + folder + " is not on this disk. Create it and go on?";
+}
+
 std::string pauseMessage(int pieceNo, int pieceCount) {
     return "Click OK to continue Cleaving!\r\n Cleav " + std::to_string(pieceNo) + " of " +
            std::to_string(pieceCount);
@@ -141,6 +169,8 @@ namespace {
 const char* const kChooseAnotherFolder = "\r\nChoose another output folder, or move or rename what is in the way.";
 const char* const kStoppedWithoutBatch = "\r\nThe split has stopped: no batch file was written.";
 }  // namespace
+
+std::string stoppedAfterPauseText(const std::string& why) { return why + kStoppedWithoutBatch; }
 
 std::string folderInTheWayText(const std::string& path) {
     return "The folder " + path + " is in the way: this split must write a file of that name there." +

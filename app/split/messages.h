@@ -3,6 +3,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "split/plan.h"
 
@@ -40,6 +41,16 @@ std::string overwrittenByPiecesText(const std::string& fileName);
 std::string overwrittenByBatchText(const std::string& fileName);
 std::string overwrittenByJoinerText(const std::string& fileName);
 std::string overwrittenByChecksumsText(const std::string& fileName);
+// The refusals when the file would be rebuilt over its own batch file or
+// joiner (what names which), or over one of its pieces.
+std::string rebuildsOwnScriptText(const std::string& fileName, const std::string& what);
+std::string rebuildsOwnPieceText(const std::string& fileName);
+// Files of the user's at names the split writes, asked with Yes and No, No
+// the default (kReplaceQuestionStyle).
+std::string usersOwnQuestion(const std::string& folder, const std::vector<std::string>& names,
+                             const std::string& inFileName);
+// The input cannot be opened as the library opens it: nothing was touched.
+std::string inputNotOpenText(const std::string& inPath);
 
 // A name that Windows keeps for a device (NUL, CON, COM1 ...): the input's
 // own, or a name this split would write; both ask for the input renamed.
@@ -59,6 +70,10 @@ std::string fileInTheWayText(const std::string& path);
 // A piece that the library reported written but the disk does not hold whole.
 std::string pieceNotOnDiskText(const std::string& path);
 std::string pieceWrongLengthText(const std::string& path, uint64_t written, uint64_t length);
+// After a pause: the output folder is not on the new disk (Yes creates it).
+std::string folderMissingQuestion(const std::string& folder);
+// Why a run stopped after a pause, with "The split has stopped: no batch file was written."
+std::string stoppedAfterPauseText(const std::string& why);
 // "Click OK to continue Cleaving!" CR LF " Cleav " n " of " count
 std::string pauseMessage(int pieceNo, int pieceCount);
 // "Operation Successful!" CR LF "Use: " path " to combine!"

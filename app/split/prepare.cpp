@@ -6,13 +6,13 @@
 #include "platform/numbers.h"
 #include "platform/runtime_error.h"
 #include "split/device_names.h"
-#include "split/earlier_split.h"
+#include "split/folder_survey.h"
 #include "split/input_guard.h"
-#include "split/kit.h"
 #include "split/library.h"
 #include "split/messages.h"
 #include "split/names.h"
 #include "split/output_names.h"
+#include "split/split_outputs.h"
 #include "split/plan.h"
 
 namespace split {
@@ -49,43 +49,47 @@ void prepareJob(const SplitChoices& choices, PrepareView& view, Preparation& pre
     job.inPath = platform::joinFolder(choices.inDir, choices.inFileName);
     view.outputAccepted();
     step(100);
-    job.extension = extension(choices.inFileName);
     step(110);
-    job.batchStem = batchStem(choices.inFileName);
     step(130);
     prep.fileUnusable = true;  // a name too short to name its pieces
-    job.pieceStem = pieceStem(choices.inFileName);
-    prep.fileUnusable = false;
-    step(140);
     // The folder is fixed for the whole run: a folder chosen while pieces are
     // being written must not scatter them or their batch file.
-    job.outDir = choices.outFolder;
+    job.outputs = SplitOutputs(choices.outFolder, choices.inFileName);
+    prep.fileUnusable = false;
+    step(140);
+    const SplitOutputs& out = job.outputs;
 
-    // Nothing may delete or overwrite the input itself, whatever path reaches it.
+    // Nothing may delete or overwrite the input itself, whatever path reaches
+    // it, nor rebuild the file over its own batch file, joiner or pieces.
     std::string clash = inputTargetClash(job, choices.inDir, choices.inFileName);
     if (!clash.empty()) return refuse(prep, clash, platform::kExclamation);
+    clash = rebuildsItselfText(out);
+    if (!clash.empty()) {
+        prep.fileUnusable = true;  // only another name helps
+        return refuse(prep, clash, platform::kExclamation);
+    }
 
-    // Before anything is deleted or written: names Windows keeps for devices,
-    // then another file's split that this one would replace. The piece count
-    // is not known yet: every piece number the run may write or delete.
-    const std::vector<std::string> mayWrite = writtenNames(job, kMaxPieces);
-    const std::string reserved = reservedNameRefusal(choices.inFileName, mayWrite);
+    // Before anything is deleted or written: names Windows keeps for devices.
+    // The piece count is not known yet: every piece number the run may write.
+    const std::string reserved = reservedNameRefusal(choices.inFileName, out.names(1, kMaxPieces));
     if (!reserved.empty()) {
         prep.fileUnusable = true;  // only another name helps
         return refuse(prep, reserved, platform::kExclamation);
     }
-    const std::string owner = otherSplitOwner(job.outDir, mayWrite, choices.inFileName);
-    if (!owner.empty()) {
-        if (!view.replaceAllowed(replaceQuestion(job.outDir, owner, choices.inFileName))) return refuse(prep);
-        job.replacedChecksum = checksumPath(job.outDir, owner);
-    }
 
+    // Old pieces go only once every check has passed, but the space they
+    // free counts already.
     step(145);
+    std::vector<std::string> oldPieces;
+    int64_t oldPieceBytes = 0;
     if (choices.deletePartial) {
         for (int n = 1; n <= kMaxPieces; ++n) {
             step(147);
-            std::string old = piecePath(job.outDir, job.pieceStem, n);
-            if (platform::ordinaryFileExists(old)) platform::deleteFileQuietly(old);
+            platform::FileStamp stamp;
+            if (platform::ordinaryFileExists(out.piecePath(n)) && platform::stampFile(out.piecePath(n), stamp)) {
+                oldPieces.push_back(out.pieceName(n));
+                oldPieceBytes += static_cast<int64_t>(stamp.length);
+            }
             step(149);
         }
     }
@@ -96,6 +100,12 @@ void prepareJob(const SplitChoices& choices, PrepareView& view, Preparation& pre
         // it was chosen, or its name cannot be passed on.
         prep.fileUnusable = true;
         return refuse(prep, "", 0, Refusal::Then::kNothing);
+    }
+    // The library opens the input for the first piece and keeps others from
+    // writing it: where that cannot be done, nothing is touched.
+    if (!platform::openableDenyingWrites(job.inPath)) {
+        prep.fileUnusable = true;
+        return refuse(prep, inputNotOpenText(job.inPath), platform::kCritical, Refusal::Then::kNothing);
     }
     job.stamped = platform::stampFile(job.inPath, job.inputStamp);
     step(160);
@@ -111,7 +121,7 @@ void prepareJob(const SplitChoices& choices, PrepareView& view, Preparation& pre
     }
 
     step(252);
-    job.freeBytes = freeBytesOnDrive(choices.outDrive);
+    job.freeBytes = freeBytesIn(out.folder()) + oldPieceBytes;
     step(258);
     if (job.fileSize > job.freeBytes && !choices.pause) {
         step(260);
@@ -144,16 +154,37 @@ void prepareJob(const SplitChoices& choices, PrepareView& view, Preparation& pre
         return refuse(prep, refusalText(plan.outcome), refusalIcon(plan.outcome));
     }
 
-    const std::string inTheWay = nameInTheWay(job.outDir, writtenNames(job, plan.pieceCount));
+    const std::string inTheWay = nameInTheWay(out.folder(), out.names(1, plan.pieceCount));
     if (!inTheWay.empty()) return refuse(prep, inTheWay, platform::kExclamation);
 
     // A FAT drive holds no file of 4 GiB or more: refused before the first byte.
-    const std::string fileSystem = platform::fileSystemOf(job.outDir);
+    const std::string fileSystem = platform::fileSystemOf(out.folder());
     if (plan.pieceSize > largestFileOn(fileSystem))
-        return refuse(prep, pieceTooLargeForDrive(job.outDir, fileSystem, plan.pieceSize), platform::kExclamation);
+        return refuse(prep, pieceTooLargeForDrive(out.folder(), fileSystem, plan.pieceSize), platform::kExclamation);
+
+    // What already stands at the names: another file's split and the user's
+    // own files are replaced only when the user says so.
+    if (!mayReplace(out, out.names(1, choices.deletePartial ? kMaxPieces : plan.pieceCount), choices.deletePartial,
+                    view, job.removeFirst))
+        return refuse(prep);
+    for (const std::string& piece : oldPieces) job.removeFirst.push_back(piece);
     job.pieceSize = plan.pieceSize;
     job.pieceCount = plan.pieceCount;
     prep.ready = true;
+}
+
+bool mayReplace(const SplitOutputs& outputs, const std::vector<std::string>& names, bool piecesAreOurs,
+                ReplaceQuestions& ask, std::vector<std::string>& removeFirst) {
+    const FolderSurvey survey = surveyFolder(outputs, names, piecesAreOurs);
+    if (!survey.otherOwner.empty() &&
+        !ask.replaceAllowed(replaceQuestion(outputs.folder(), survey.otherOwner, outputs.target())))
+        return false;
+    if (!survey.usersOwn.empty() &&
+        !ask.replaceAllowed(usersOwnQuestion(outputs.folder(), survey.usersOwn, outputs.target())))
+        return false;
+    removeFirst.insert(removeFirst.end(), survey.earlierOwn.begin(), survey.earlierOwn.end());
+    removeFirst.insert(removeFirst.end(), survey.otherFiles.begin(), survey.otherFiles.end());
+    return true;
 }
 
 }  // namespace split

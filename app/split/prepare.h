@@ -3,20 +3,26 @@
 // planned, from the window's choices alone.
 #pragma once
 #include <string>
+#include <vector>
 
 #include "split/job.h"
 #include "ui/split_choices.h"
 
 namespace split {
 
-// What the preparation asks of the window on its way.
-class PrepareView {
+// Whether what stands at a split's names may be replaced: Yes and No, No the
+// default; asked before the first piece and after each pause.
+class ReplaceQuestions {
 public:
-    virtual ~PrepareView() = default;
+    virtual ~ReplaceQuestions() = default;
+    virtual bool replaceAllowed(const std::string& question) = 0;
+};
+
+// What the preparation asks of the window on its way.
+class PrepareView : public ReplaceQuestions {
+public:
     // A question with Yes and No buttons; true for Yes.
     virtual bool confirm(const std::string& question) = 0;
-    // Whether another file's split may be replaced: Yes and No, No the default.
-    virtual bool replaceAllowed(const std::string& question) = 0;
     // The request passed its first checks: the window shows the plain status
     // line and remembers the output folder.
     virtual void outputAccepted() = 0;
@@ -43,5 +49,12 @@ struct Preparation {
 };
 
 void prepareJob(const SplitChoices& choices, PrepareView& view, Preparation& prep);
+
+// Surveys the folder for `names` and asks about another file's split and the
+// user's own files there; false when the user keeps them. Otherwise adds what
+// must go before the first byte (the earlier split of this file, and the
+// other split agreed to) to removeFirst.
+bool mayReplace(const SplitOutputs& outputs, const std::vector<std::string>& names, bool piecesAreOurs,
+                ReplaceQuestions& ask, std::vector<std::string>& removeFirst);
 
 }  // namespace split

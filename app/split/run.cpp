@@ -9,11 +9,11 @@
 #include "platform/guarded.h"
 #include "platform/runtime_error.h"
 #include "split/input_hashes.h"
-#include "split/batch.h"
 #include "split/job.h"
 #include "split/kit.h"
+#include "split/library.h"
 #include "split/messages.h"
-#include "split/names.h"
+#include "split/output_names.h"
 #include "split/piece_check.h"
 #include "split/piece_writer.h"
 
@@ -22,13 +22,6 @@ namespace split {
 using platform::step;
 
 namespace {
-
-// A batch file or kit of these names would join, or check, pieces that this
-// run has replaced.
-void deleteOutputsOfEarlierSplit(const SplitJob& job) {
-    platform::deleteFileQuietly(batchPath(job.outDir, job.batchStem));
-    deleteKit(job);
-}
 
 // The pieces hold the file only if nobody changed it since it was measured.
 bool inputChanged(const SplitJob& job) {
@@ -42,7 +35,6 @@ bool stopUnlessWhole(const SplitJob& job, const PieceWatch& watch, uint64_t leng
     std::string why = watch.notWhole(length);
     if (why.empty()) return false;
     if (inputChanged(job)) why = inputChangedMessage(job.inPath);
-    deleteOutputsOfEarlierSplit(job);
     view.showHourglass(false);
     view.enableSplitButton();
     view.tell(why, platform::kCritical);
@@ -51,11 +43,93 @@ bool stopUnlessWhole(const SplitJob& job, const PieceWatch& watch, uint64_t leng
 
 KitContents kitOf(const SplitJob& job, InputHashes& hashes) {
     KitContents kit;
-    kit.target = job.batchStem + job.extension;
-    for (int n = 1; n <= job.pieceCount; ++n) kit.pieceNames.push_back(pieceName(job.pieceStem, n));
+    kit.target = job.outputs.target();
+    for (int n = 1; n <= job.pieceCount; ++n) kit.pieceNames.push_back(job.outputs.pieceName(n));
     kit.pieces = hashes.pieces();
     kit.wholeHex = hashes.wholeHex();
     return kit;
+}
+
+// The records written whole or not at all: a batch file cut short would
+// rejoin a file cut short. Those this run wrote go again when a later one
+// cannot be written.
+class RecordWriter {
+public:
+    explicit RecordWriter(const SplitOutputs& outputs) : outputs_(outputs) {}
+    ~RecordWriter() {
+        if (!done_)
+            for (const std::string& path : written_) platform::deleteFileQuietly(path);
+    }
+    // Creating is step createStep, writing writeStep.
+    void write(const std::string& name, const std::string& text, long createStep, long writeStep) {
+        const std::string path = outputs_.path(name);
+        step(createStep);
+        platform::OutputFile file(path);
+        written_.push_back(path);
+        step(writeStep);
+        file.write(text);
+        file.close();
+    }
+    void keep() { done_ = true; }
+
+private:
+    const SplitOutputs& outputs_;
+    std::vector<std::string> written_;
+    bool done_ = false;
+};
+
+void writeRecords(const SplitJob& job, const KitContents& kit, RunView& view, RunResult& result) {
+    const SplitOutputs& out = job.outputs;
+    step(630);
+    step(640);
+    result.batchPath = out.path(out.batchName());
+    step(650);
+    step(655);
+    view.repaintStatus();
+    view.doEvents();
+    step(670);
+    // The command interpreter reads batch files in the OEM code page.
+    std::string text;
+    result.batchWritten = out.batchText(job.pieceCount, text);
+    RecordWriter records(out);
+    if (result.batchWritten) records.write(out.batchName(), text, 660, 710);
+    step(720);
+    view.doEvents();
+    step(730);
+    records.write(out.joinerName(), out.joinerText(kit), 733, 733);
+    records.write(out.checksumName(), out.checksumText(kit), 733, 733);
+    records.keep();
+}
+
+// After a pause: the disk now in the drive is checked as the first one was,
+// for the names still to be written. False, after saying why, when the run
+// cannot go on there.
+bool newDiskAccepted(const SplitJob& job, int nextPiece, RunView& view) {
+    const SplitOutputs& out = job.outputs;
+    if (!platform::folderExists(out.folder())) {
+        if (!view.ask(folderMissingQuestion(out.folder()))) return false;
+        try {
+            platform::createFolder(out.folder());
+        } catch (const platform::RuntimeError& e) {
+            view.tell(stoppedAfterPauseText(e.description() + ": " + out.folder()), platform::kCritical);
+            return false;
+        }
+    }
+    const std::vector<std::string> names = out.names(nextPiece, job.pieceCount);
+    std::vector<std::string> removeFirst;
+    if (!mayReplace(out, names, false, view, removeFirst)) return false;
+    const std::string inTheWay = nameInTheWay(out.folder(), names);
+    if (!inTheWay.empty()) {
+        view.tell(stoppedAfterPauseText(inTheWay), platform::kExclamation);
+        return false;
+    }
+    const int64_t freeBytes = freeBytesIn(out.folder());
+    if (job.pieceSize > freeBytes) {
+        view.tell(pieceCapacityReport(job.pieceSize, freeBytes), platform::kCritical);
+        return false;
+    }
+    for (const std::string& name : removeFirst) platform::deleteFileQuietly(out.path(name));
+    return true;
 }
 
 RunResult writePieces(const SplitJob& job, RunView& view) {
@@ -74,35 +148,34 @@ RunResult writePieces(const SplitJob& job, RunView& view) {
             return false;
         }
     };
+    // How a run that stops short ends: the pieces written stay, the window
+    // is ready for another try.
+    // A gone window is touched no more.
+    auto stop = [&](RunEnd end) {
+        if (end != RunEnd::kWindowGone) view.showHourglass(false);
+        result.end = end;
+        return result;
+    };
     int64_t pieceStart = 0;
     step(500);
     int64_t pieceEnd = job.pieceSize;
     for (int pieceNo = 1; pieceNo <= job.pieceCount; ++pieceNo) {
         step(540);
-        std::string piece = piecePath(job.outDir, job.pieceStem, pieceNo);
+        std::string piece = job.outputs.piecePath(pieceNo);
         step(550);
         view.doEvents();
         step(560);
         PieceWatch watch(piece);
         bool copied = writePiece(job, piece, pieceStart, pieceEnd, pieceNo, view);
         step(570);
-        if (view.windowGone()) {
-            deleteOutputsOfEarlierSplit(job);
-            result.end = RunEnd::kWindowGone;
-            return result;
-        }
+        if (view.windowGone()) return stop(RunEnd::kWindowGone);
         if (!copied) {
             // The library has told the user; the whole pieces before stay.
             watch.dropUnfinished();
-            deleteOutputsOfEarlierSplit(job);
-            view.showHourglass(false);
-            result.end = RunEnd::kPieceFailed;
-            return result;
+            return stop(RunEnd::kPieceFailed);
         }
-        if (stopUnlessWhole(job, watch, pieceLength(pieceStart, pieceEnd, job.fileSize), view)) {
-            result.end = RunEnd::kPieceFailed;
-            return result;
-        }
+        if (stopUnlessWhole(job, watch, pieceLength(pieceStart, pieceEnd, job.fileSize), view))
+            return stop(RunEnd::kPieceFailed);
         step(575);
         // The last pieces may reach past the input's end: they hold what is left.
         const int64_t first = std::min(pieceStart, job.fileSize), last = std::min(pieceEnd, job.fileSize);
@@ -121,11 +194,7 @@ RunResult writePieces(const SplitJob& job, RunView& view) {
         view.repaintStatus();
         step(620);
         view.doEvents();
-        if (view.windowGone()) {
-            deleteOutputsOfEarlierSplit(job);
-            result.end = RunEnd::kWindowGone;
-            return result;
-        }
+        if (view.windowGone()) return stop(RunEnd::kWindowGone);
         if (view.pauseWanted() && pieceNo < job.pieceCount) {
             // Hashed before the disk can be changed: a piece damaged later fails the check.
             if (!hashing([&] { hashes.settle(); })) {
@@ -133,22 +202,25 @@ RunResult writePieces(const SplitJob& job, RunView& view) {
                 break;
             }
             view.tell(pauseMessage(pieceNo, job.pieceCount), platform::kInformation);
+            if (view.windowGone()) return stop(RunEnd::kWindowGone);
+            view.showHourglass(false);
+            if (!newDiskAccepted(job, pieceNo + 1, view)) {
+                view.enableSplitButton();
+                return stop(RunEnd::kRefused);
+            }
+            view.showHourglass(true);
         }
     }
     if (!inputCutShort && !hashing([&] { hashes.settle(); })) inputCutShort = true;
 
     if (inputCutShort || inputChanged(job)) {
-        deleteOutputsOfEarlierSplit(job);
         view.showHourglass(false);
         view.enableSplitButton();
         view.tell(inputChangedMessage(job.inPath), platform::kCritical);
-        result.end = RunEnd::kInputChanged;
-        return result;
+        return stop(RunEnd::kInputChanged);
     }
 
-    result.batchPath = writeBatchFile(job, view, result.batchWritten);
-    step(733);
-    writeKit(job, kitOf(job, hashes));
+    writeRecords(job, kitOf(job, hashes), view, result);
     result.end = RunEnd::kPiecesWritten;
     return result;
 }
@@ -169,13 +241,10 @@ RunResult runPieces(const SplitJob& job, RunView& view) {
         view.tell(pieceCapacityReport(job.pieceSize, job.freeBytes), platform::kCritical);
         return RunResult();
     }
-    if (!job.replacedChecksum.empty()) platform::deleteFileQuietly(job.replacedChecksum);
-    try {
-        return writePieces(job, view);
-    } catch (...) {
-        deleteOutputsOfEarlierSplit(job);
-        throw;
-    }
+    // Before the first byte: a run stopped or killed from here on leaves no
+    // earlier batch file that would join its pieces with older ones.
+    for (const std::string& name : job.removeFirst) platform::deleteFileQuietly(job.outputs.path(name));
+    return writePieces(job, view);
 }
 
 }  // namespace split

@@ -5,17 +5,20 @@
 #include <functional>
 #include <string>
 
+#include "split/prepare.h"
+
 namespace split {
 
 struct SplitJob;
 
 // What the run shows and reads on the window: the status line, the Pause
 // box, the Split button, the hourglass, its messages and the window's events.
-class RunView {
+class RunView : public ReplaceQuestions {
 public:
-    virtual ~RunView() = default;
     // A message box titled as the program, OK only; icon as platform/dialogs.h.
     virtual void tell(const std::string& text, unsigned icon) = 0;
+    // A question with Yes and No buttons; true for Yes.
+    virtual bool ask(const std::string& question) = 0;
     // Lets the window process its pending events.
     virtual void doEvents() = 0;
     virtual void setStatus(const std::string& text) = 0;
@@ -38,7 +41,7 @@ public:
 // How a run ended short of its success message.
 enum class RunEnd {
     kPiecesWritten,   // every piece is written, the batch file and the kit with them
-    kRefused,         // a paused run whose piece is larger than the free space
+    kRefused,         // a paused run whose piece is larger than the free space, or a new disk refused
     kPieceFailed,     // a piece was not written whole, and the library or the run has said so
     kInputChanged,    // the input changed under the run: no batch file
     kWindowGone,      // the window went during a piece: that piece finished, then nothing more
@@ -50,11 +53,13 @@ struct RunResult {
     bool batchWritten = false;    // false when a name has no form the interpreter reads
 };
 
-// Writes the pieces, hashing each right after it is written, then the batch
-// file and the kit; run-time errors (a piece that cannot be marked normal, a
-// batch or kit file that cannot be written) go to the caller. A run that
-// does not get that far leaves no batch or kit file of its names, not even
-// one of an earlier split. The hourglass is off again unless all is written.
+// Removes what the job lists to go first, then writes the pieces, hashing
+// each right after it is written, and after each pause checks the new disk
+// as the first was checked; then the batch file and the kit. Run-time errors
+// (a piece that cannot be marked normal, a batch or kit file that cannot be
+// written) go to the caller. A run that does not get that far leaves no
+// batch or kit file of this program's at its names; a file of the user's
+// stays. The hourglass is off again unless all is written.
 RunResult runPieces(const SplitJob& job, RunView& view);
 
 }  // namespace split

@@ -23,6 +23,12 @@ public:
     void enableSplitButton() override { w_.cmdSPlit.setEnabled(true); }
     void showHourglass(bool on) override { w_.setHourglass(on); }
     void tell(const std::string& text, unsigned icon) override { platform::msgBox(text, icon); }
+    bool ask(const std::string& question) override {
+        return platform::msgBox(question, platform::kYesNo | platform::kQuestion) == platform::kAnswerYes;
+    }
+    bool replaceAllowed(const std::string& question) override {
+        return platform::msgBox(question, split::kReplaceQuestionStyle) == platform::kAnswerYes;
+    }
     void doEvents() override { platform::doEvents(); }
     void whileWindowWaits(const std::function<void()>& work, const std::function<void()>& tick) override {
         platform::runOffThread(w_.hwnd(), work, tick, kProgressEveryMs);

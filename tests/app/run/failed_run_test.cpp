@@ -17,11 +17,16 @@ std::string report(int number, const std::string& description, int line) {
 
 }  // namespace
 
-TEST(RunFailure, InputLockedAfterItWasChosenStopsAtPieceOne) {
+TEST(RunFailure, InputLockedAfterItWasChosenChangesNothingAndGoesBackToTheFileChoice) {
     TempDir in, out, outAgain;
     const std::string input = patternBytes(5000, 51);
     writeFile(in / "locked.dat", input);
-    writeFile(out / "locked.sh", "left by an earlier split");  // would join other pieces
+    // An earlier split of it, which a new run would replace.
+    const std::string hash(64, 'a');
+    writeFile(out / "locked.S01", "old");
+    writeFile(out / "locked.dat.sha256", hash + "  locked.S01\n" + hash + "  locked.dat\n");
+    writeFile(out / "locked.bat", "copy \"locked.S01\" /b \"locked.dat\"\r\n");
+    const std::vector<std::string> earlier = filesIn(out.path());
     SplitterWindow win(in.path());
     frmSplitter& w = win.w();
     win.chooseFile(in.path(), "locked.dat");
@@ -34,51 +39,31 @@ TEST(RunFailure, InputLockedAfterItWasChosenStopsAtPieceOne) {
     HANDLE lock = CreateFileA((in / "locked.dat").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
-    HANDLE probe = CreateFileA((in / "locked.dat").c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (probe != INVALID_HANDLE_VALUE) CloseHandle(probe);
-    ASSERT_EQ(probe, INVALID_HANDLE_VALUE) << "the system did not keep others out of the locked file";
-
-    TextRecorder status(w.lblStatus.hwnd());
     w.cmdSPlit.click();
     win.settle();
     CloseHandle(lock);
 
-    // The library's message is the only one.
-    ASSERT_EQ(win.libraryBoxes.seen().size(), 1u);
-    EXPECT_EQ(win.libraryBoxes.seen()[0].caption, "Cannot Open:");
-    EXPECT_EQ(win.libraryBoxes.seen()[0].text, in / "locked.dat");
-    // Shown from the thread that writes the pieces, it is still the window's
-    // own modal box, and the window takes input again once it is closed.
-    EXPECT_EQ(win.libraryBoxes.seen()[0].owner, w.hwnd());
-    EXPECT_FALSE(win.libraryBoxes.seen()[0].ownerEnabled);
-    EXPECT_TRUE(IsWindowEnabled(w.hwnd()));
-    EXPECT_TRUE(win.boxes.shown.empty()) << win.boxes.shown[0].text;
-
-    // No piece, no batch file; the window stays in the output-choice phase
-    // with the Split button disabled.
-    EXPECT_TRUE(filesIn(out.path()).empty());
-    EXPECT_EQ(w.cmdSPlit.caption(), "&Split files now!");
-    EXPECT_FALSE(w.cmdSPlit.enabled());
-    EXPECT_FALSE(w.fiInFile.visible());
-    EXPECT_EQ(status.texts, (std::vector<std::string>{"Cleavo Status.", "Reading..."}));
-    EXPECT_EQ(w.lblStatus.caption(), "Reading...");
+    // One message, before anything was touched: the earlier split is whole,
+    // and the window is back at choosing a file.
+    ASSERT_EQ(win.boxes.texts(), std::vector<std::string>{
+                                     "Cleavo cannot open " + (in / "locked.dat") +
+                                     ": another program may be writing to it, or it cannot be read.\r\n"
+                                     "Nothing was written or deleted. Close the other program, or choose another file."});
+    EXPECT_TRUE(win.libraryBoxes.seen().empty());
+    EXPECT_EQ(filesIn(out.path()), earlier);
+    EXPECT_TRUE(choosingAFile(w));
     EXPECT_EQ(readFile(in / "locked.dat"), input);
 
-    // Choosing a folder enables the button again; the next click starts from piece 1.
-    w.cleavDir.setPath(outAgain.path());
-    ASSERT_TRUE(w.cmdSPlit.enabled());
-    w.cmdSPlit.click();
-    win.settle();
-    EXPECT_EQ(win.boxes.texts(),
-              std::vector<std::string>{"Operation Successful!\r\nUse: " + outAgain.path() + "\\locked.bat to combine!"});
+    // Once the other program lets go, the same file splits.
+    win.chooseFile(in.path(), "locked.dat");
+    win.splitInto(outAgain.path());
+    EXPECT_EQ(win.boxes.texts().back(), "Operation Successful!\r\nUse: " + outAgain.path() + "\\locked.bat to combine!");
     EXPECT_EQ(readFile(outAgain / "locked.S01") + readFile(outAgain / "locked.S02"), input);
-    EXPECT_EQ(win.libraryBoxes.seen().size(), 1u);
 }
 
 TEST(RunFailure, BatchOrKitFileThatCannotBeCreatedEndsInTheErrorTailAndKeepsOnlyThePieces) {
-    // A folder of the file's name, made while the run pauses after its first
-    // piece (one there before the click is refused up front): no file of that
+    // A folder of the file's name, made once the last piece is written (one
+    // there before the click, or after a pause, is refused): no file of that
     // name can be created. (A read-only file would not do here: the tests run
     // as root, and Wine lets root write it.) Creating the batch file is line
     // 660 of the click, the kit 733.
@@ -91,21 +76,23 @@ TEST(RunFailure, BatchOrKitFileThatCannotBeCreatedEndsInTheErrorTailAndKeepsOnly
         TempDir in, out;
         const std::string input = patternBytes(4000, 52);
         writeFile(in / "data.bin", input);
-        // Left by an earlier split of this name: it would check other pieces.
-        writeFile(out / "data.bin.sha256", "stale");
+        // Left by an earlier split of this file: it would check other pieces.
+        const std::string hash(64, 'a');
+        writeFile(out / "data.bin.sha256", hash + "  data.S01\n" + hash + "  data.S02\n" + hash + "  data.bin\n");
         SplitterWindow win(in.path());
         frmSplitter& w = win.w();
         win.chooseFile(in.path(), "data.bin");
         chooseIntoYFiles(w, "2");
-        w.chkPause.setValue(1);
-        win.boxes.whileShown = [&](const ShownBox&) { CreateDirectoryA((out / c.blocker).c_str(), nullptr); };
+        TextRecorder status(w.lblStatus.hwnd());
+        status.onText = [&](const std::string& text) {
+            if (text == "File 2 Done! Reading...") CreateDirectoryA((out / c.blocker).c_str(), nullptr);
+        };
         win.splitInto(out.path());
 
         ASSERT_EQ(win.boxes.texts(),
-                  (std::vector<std::string>{"Click OK to continue Cleaving!\r\n Cleav 1 of 2",
-                                            report(70, "Permission denied", c.line), "Click to restart program."}));
-        EXPECT_EQ(win.boxes.shown[1].style & kIconMask, kCriticalIcon);
-        EXPECT_EQ(win.boxes.shown[2].style & kIconMask, kExclamationIcon);
+                  (std::vector<std::string>{report(70, "Permission denied", c.line), "Click to restart program."}));
+        EXPECT_EQ(win.boxes.shown[0].style & kIconMask, kCriticalIcon);
+        EXPECT_EQ(win.boxes.shown[1].style & kIconMask, kExclamationIcon);
         RemoveDirectoryA((out / c.blocker).c_str());
         EXPECT_EQ(filesIn(out.path()), (std::vector<std::string>{"data.S01", "data.S02"}));
         EXPECT_EQ(readFile(out / "data.S01") + readFile(out / "data.S02"), input);

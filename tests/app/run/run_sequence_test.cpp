@@ -163,15 +163,14 @@ TEST(Run, TenthPieceIsNamedS10AndCountedWithoutALeadingZero) {
 }
 
 TEST(Run, AFolderChosenDuringTheRunNeitherMovesThePiecesNorStartsASecondRun) {
-    // The input is named like a piece of its own ("clip.S02" has the stem
-    // "clip"); had the run followed the folder chosen at the pause, its
-    // second piece would have replaced the input itself.
+    // Had the run followed the folder chosen at the pause, its pieces would
+    // have gone beside the input.
     TempDir in, out;
     const std::string input = patternBytes(3001, 44);
-    writeFile(in / "clip.S02", input);
+    writeFile(in / "clip.dat", input);
     SplitterWindow win(in.path());
     frmSplitter& w = win.w();
-    win.chooseFile(in.path(), "clip.S02");
+    win.chooseFile(in.path(), "clip.dat");
     chooseIntoYFiles(w, "3");
     w.chkPause.setValue(1);
 
@@ -189,8 +188,8 @@ TEST(Run, AFolderChosenDuringTheRunNeitherMovesThePiecesNorStartsASecondRun) {
     ASSERT_EQ(win.boxes.texts(),
               (std::vector<std::string>{pauseText(1, 3), pauseText(2, 3),
                                         "Operation Successful!\r\nUse: " + out.path() + "\\clip.bat to combine!"}));
-    EXPECT_EQ(readFile(in / "clip.S02"), input);
-    EXPECT_EQ(filesIn(in.path()), std::vector<std::string>{"clip.S02"});
-    EXPECT_EQ(filesIn(out.path()), withKit({"clip.S01", "clip.S02", "clip.S03", "clip.bat"}, "clip", "clip.S02"));
+    EXPECT_EQ(readFile(in / "clip.dat"), input);
+    EXPECT_EQ(filesIn(in.path()), std::vector<std::string>{"clip.dat"});
+    EXPECT_EQ(filesIn(out.path()), withKit({"clip.S01", "clip.S02", "clip.S03", "clip.bat"}, "clip", "clip.dat"));
     EXPECT_EQ(readFile(out / "clip.S01") + readFile(out / "clip.S02") + readFile(out / "clip.S03"), input);
 }

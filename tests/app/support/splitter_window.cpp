@@ -112,6 +112,7 @@ LRESULT CALLBACK TextRecorder::proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM l
     if (msg == WM_SETTEXT) {
         LRESULT result = DefSubclassProc(hwnd, msg, wParam, lParam);
         recorder->texts.push_back(textOf(hwnd));
+        if (recorder->onText) recorder->onText(recorder->texts.back());
         return result;
     }
     if (msg == WM_PAINT) recorder->painted.push_back(textOf(hwnd));

@@ -80,6 +80,8 @@ public:
 
     std::vector<std::string> texts;
     std::vector<std::string> painted;
+    // Runs after each text the control is given, as a user could act then.
+    std::function<void(const std::string&)> onText;
 
 private:
     static LRESULT CALLBACK proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);

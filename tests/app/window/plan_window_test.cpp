@@ -218,11 +218,18 @@ TEST(SplitPlan, OldPiecesGoFirstOnlyWhenAsked) {
     EXPECT_TRUE(fileExists(out / "tiny.S01"));
     EXPECT_TRUE(fileExists(out / "tiny.S99"));
 
+    // Asked for, they go only once the split goes ahead: not for a refusal.
     w.mnuAdvanced(1).setValue(1);
     boxes = clickSplit(win);
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, "Cleavo will not split into 1 file.");
-    for (int n : old) EXPECT_FALSE(fileExists(out / ("tiny.S" + std::string(n < 10 ? "0" : "") + std::to_string(n))));
+    for (int n : old) EXPECT_TRUE(fileExists(out / ("tiny.S" + std::string(n < 10 ? "0" : "") + std::to_string(n))));
+    chooseIntoYFiles(w, "2");
+    boxes = clickSplit(win);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Operation Successful!\r\nUse: " + out.path() + "\\tiny.bat to combine!");
+    EXPECT_EQ(readFile(out / "tiny.S01") + readFile(out / "tiny.S02"), "0123456789");
+    for (const char* name : {"tiny.S05", "tiny.S99"}) EXPECT_FALSE(fileExists(out / name)) << name;
     EXPECT_TRUE(fileExists(out / "tiny.S100"));
     EXPECT_EQ(readFile(in / "tiny.dat"), "0123456789");
 }

@@ -1,0 +1,59 @@
+// Every file one split writes: the pieces, the batch file, the joiner script
+// and the checksum file. Their names, their texts and how each is told as
+// this program's own are asked of this one type.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "split/names.h"
+
+namespace split {
+
+struct KitContents;
+
+// A split as one of its record files tells it (batch file, joiner, checksum
+// file): the file it rebuilds and the pieces it names, as wide names.
+struct SplitRecord {
+    std::wstring owner;
+    std::vector<std::wstring> pieces;
+};
+
+class SplitOutputs {
+public:
+    SplitOutputs() = default;
+    // A run-time error 5 for a name too short to name its pieces.
+    SplitOutputs(const std::string& folder, const std::string& inFileName);
+
+    const std::string& folder() const { return folder_; }
+    // The input's name: what the batch file and the joiner rebuild.
+    const std::string& target() const { return target_; }
+    const std::string& pieceStem() const { return pieceStem_; }
+    const std::string& batchStem() const { return batchStem_; }
+
+    std::string pieceName(int n) const { return split::pieceName(pieceStem_, n); }
+    std::string batchName() const { return batchStem_ + ".bat"; }
+    std::string joinerName() const { return batchStem_ + ".sh"; }
+    std::string checksumName() const { return target_ + ".sha256"; }
+    // The folder and a name.
+    std::string path(const std::string& name) const;
+    std::string piecePath(int n) const { return path(pieceName(n)); }
+
+    // Pieces first to last, then the batch file, joiner and checksum file.
+    std::vector<std::string> names(int firstPiece, int lastPiece) const;
+    std::vector<std::string> records() const { return {batchName(), joinerName(), checksumName()}; }
+
+    // The texts, for the kit's contents and pieceCount pieces. batchText is
+    // false, with no text, when no batch file can name the files.
+    bool batchText(int pieceCount, std::string& oemText) const;
+    std::string joinerText(const KitContents& kit) const;
+    std::string checksumText(const KitContents& kit) const;
+
+    // Reads the file `name` in `folder` as one of this program's records
+    // (by its extension); false when it is none.
+    static bool readRecord(const std::string& folder, const std::string& name, SplitRecord& record);
+
+private:
+    std::string folder_, target_, pieceStem_, batchStem_, extension_;
+};
+
+}  // namespace split
