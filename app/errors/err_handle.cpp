@@ -29,6 +29,10 @@ void frmSplitter::guarded(const char* procedure, AfterReport after, const std::f
 void frmSplitter::errorTail(const char* procedure, AfterReport after, long number, const std::string& description,
                             int step) {
     if (number <= 0) return;
+    // The window closed, or the session ended, while the handler ran: what
+    // failed was the handler going on without it. Nothing is reported, no
+    // start-up runs again, and the settings file stays.
+    if (!hwnd()) return;
     ErrHandle(number, description, step, procedure);
     switch (after) {
     case AfterReport::EndProgram: {

@@ -47,15 +47,23 @@ private:
 
 void setDialogSeam(DialogSeam* s) { seam = s; }
 
+namespace {
+HWND mainWindow = nullptr;
+HWND ownerOfBoxes() { return IsWindow(mainWindow) ? mainWindow : GetActiveWindow(); }
+}  // namespace
+
+void setBoxOwner(HWND window) { mainWindow = window; }
+HWND boxOwner() { return IsWindow(mainWindow) ? mainWindow : nullptr; }
+
 int msgBox(const std::string& text, unsigned style, const std::string& title) {
     if (seam) return seam->messageBox(text, title, style);
-    return MessageBoxA(GetActiveWindow(), text.c_str(), title.c_str(), style);
+    return MessageBoxA(ownerOfBoxes(), text.c_str(), title.c_str(), style);
 }
 
 std::string inputBox(const std::string& prompt, const std::string& title, const std::string& defaultAnswer) {
     if (seam) return seam->inputBox(prompt, title, defaultAnswer);
     InputBox box(prompt, title, defaultAnswer);
-    if (box.run(GetActiveWindow()) != IDOK) return "";
+    if (box.run(ownerOfBoxes()) != IDOK) return "";
     return box.answer();
 }
 

@@ -1,6 +1,7 @@
 // Modal message boxes and the input box go through one seam, so that tests
 // can record what the program shows and answer it from a script.
 #pragma once
+#include <windows.h>
 #include <string>
 
 namespace platform {
@@ -32,6 +33,12 @@ public:
 
 // nullptr puts the real dialogs back.
 void setDialogSeam(DialogSeam* seam);
+
+// The window every box belongs to while it exists: the box is modal to it
+// even while the program is in the background, when no window of its is
+// active. Set by the main window when it is made.
+void setBoxOwner(HWND window);
+HWND boxOwner();
 
 int msgBox(const std::string& text, unsigned style = kOkOnly, const std::string& title = kAppTitle);
 std::string inputBox(const std::string& prompt, const std::string& title, const std::string& defaultAnswer);

@@ -135,6 +135,7 @@ void Form::create(HINSTANCE instance, int show) {
     hwnd_ = CreateWindowExA(0, kFormClass, style_.caption.c_str(), style, 0, 0, 100, 100, nullptr, nullptr, instance,
                             this);
     if (!hwnd_) throw RuntimeError::fromWin32(GetLastError());
+    if (!boxOwner()) setBoxOwner(hwnd_);  // the first window is the program's main one
     open_.push_back(this);
     setMessageFilter(&Form::translateDialogMessage);
     dpi_ = windowDpi(hwnd_);
@@ -281,6 +282,8 @@ LRESULT Form::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SETCURSOR: return onSetCursor(msg, wParam, lParam);
     case WM_ACTIVATE: return onActivate(msg, wParam, lParam);
     case 0x02E0 /* WM_DPICHANGED */: return onDpiChanged(wParam, lParam);
+    case WM_QUERYENDSESSION: return TRUE;
+    case WM_ENDSESSION: return wParam ? onSessionEnding() : 0;
     case WM_DESTROY: return onDestroy();
     case WM_NCDESTROY: return onNcDestroy(msg, wParam, lParam);
     default: return DefWindowProcA(hwnd_, msg, wParam, lParam);
@@ -370,6 +373,13 @@ LRESULT Form::onDpiChanged(WPARAM wParam, LPARAM lParam) {
     return 0;
 }
 
+LRESULT Form::onSessionEnding() {
+    sessionEnding();
+    return 0;
+}
+
+void Form::sessionEnding() { destroy(); }
+
 LRESULT Form::onDestroy() {
     if (quitOnDestroy) PostQuitMessage(0);
     return 0;
@@ -377,6 +387,7 @@ LRESULT Form::onDestroy() {
 
 LRESULT Form::onNcDestroy(UINT msg, WPARAM wParam, LPARAM lParam) {
     HWND self = hwnd_;
+    if (boxOwner() == self) setBoxOwner(nullptr);
     SetWindowLongPtrA(self, GWLP_USERDATA, 0);
     hwnd_ = nullptr;
     for (Control* c : controls_) c->hwnd_ = nullptr;

@@ -76,6 +76,9 @@ protected:
     virtual void Form_Paint() {}
     // A failure that reached the window procedure with no handler of its own.
     virtual void unhandledFailure(const std::string& what);
+    // The user is logging off or the system shutting down: the program may
+    // be ended as soon as this returns. The window goes.
+    virtual void sessionEnding();
 
 private:
     static LRESULT CALLBACK windowProc(HWND, UINT, WPARAM, LPARAM);
@@ -94,6 +97,7 @@ private:
     LRESULT onSetCursor(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT onActivate(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT onDpiChanged(WPARAM wParam, LPARAM lParam);
+    LRESULT onSessionEnding();
     LRESULT onDestroy();
     LRESULT onNcDestroy(UINT msg, WPARAM wParam, LPARAM lParam);
 

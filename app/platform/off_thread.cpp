@@ -56,14 +56,12 @@ LRESULT CALLBACK lendWindowToBoxes(int code, WPARAM wParam, LPARAM lParam) {
 
 unsigned __stdcall jobThread(void* p) {
     Job& job = *static_cast<Job*>(p);
-    boxOwner = job.window;
-    HHOOK hook = SetWindowsHookExA(WH_CBT, &lendWindowToBoxes, nullptr, GetCurrentThreadId());
+    BoxesOwnedBy owned(job.window);
     try {
         (*job.work)();
     } catch (...) {
         job.failure = std::current_exception();
     }
-    if (hook) UnhookWindowsHookEx(hook);
     return 0;
 }
 
@@ -77,6 +75,16 @@ void waitAnsweringSenders(HANDLE thread) {
 }
 
 }  // namespace
+
+BoxesOwnedBy::BoxesOwnedBy(HWND window)
+    : hook_(SetWindowsHookExA(WH_CBT, &lendWindowToBoxes, nullptr, GetCurrentThreadId())), previous_(boxOwner) {
+    boxOwner = window;
+}
+
+BoxesOwnedBy::~BoxesOwnedBy() {
+    if (hook_) UnhookWindowsHookEx(hook_);
+    boxOwner = previous_;
+}
 
 void runOffThread(HWND window, const std::function<void()>& work, const std::function<void()>& tick,
                   DWORD tickMs) {

@@ -17,6 +17,21 @@ namespace platform {
 void runOffThread(HWND window, const std::function<void()>& work, const std::function<void()>& tick,
                   DWORD tickMs);
 
+// While one lives, a message box that this thread shows without an owner
+// (the library's) gets the window as its owner, and the window is disabled
+// while it shows, as for a box of the window's own.
+class BoxesOwnedBy {
+public:
+    explicit BoxesOwnedBy(HWND window);
+    ~BoxesOwnedBy();
+    BoxesOwnedBy(const BoxesOwnedBy&) = delete;
+    BoxesOwnedBy& operator=(const BoxesOwnedBy&) = delete;
+
+private:
+    HHOOK hook_;
+    HWND previous_;
+};
+
 // True while runOffThread waits for its job.
 bool offThreadJobRunning();
 

@@ -7,7 +7,9 @@
 // The program binds the library by name: signatures only.
 #define CLEAVO_BIND_BY_NAME
 #include "cleavo.h"
+#include "platform/dialogs.h"
 #include "platform/files.h"
+#include "platform/off_thread.h"
 #include "platform/late_bound.h"
 
 namespace split {
@@ -36,6 +38,8 @@ bool bigFileSize(const std::string& inPath, std::string& sizeText) {
     // a longer answer from running past the buffer.
     std::vector<char> buffer(32, ' ');
     buffer[20] = '\0';
+    // Its "Cannot Open:" box is the window's own, modal to it.
+    platform::BoxesOwnedBy owned(platform::boxOwner());
     bool ok = fn(inPath.c_str(), buffer.data()) != 0;
     buffer.back() = '\0';
     sizeText.assign(buffer.data());

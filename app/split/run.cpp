@@ -212,6 +212,7 @@ RunResult writePieces(const SplitJob& job, RunView& view) {
         }
     }
     if (!inputCutShort && !hashing([&] { hashes.settle(); })) inputCutShort = true;
+    if (view.windowGone()) return stop(RunEnd::kWindowGone);
 
     if (inputCutShort || inputChanged(job)) {
         view.showHourglass(false);

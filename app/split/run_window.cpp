@@ -67,6 +67,7 @@ void frmSplitter::runSplit(split::SplitJob& job) {
 }
 
 void frmSplitter::backToFileChoice() {
+    if (!hwnd()) return;  // closed during the last box: nothing to put back
     step(770);
     cmdSPlit.setCaption(kFileChoice);
     step(780);

@@ -146,6 +146,7 @@ private:
     void readSettingsAtStartUp();
 
     void unhandledFailure(const std::string& what) override;
+    void sessionEnding() override;
     void initialState() override;
 };
 

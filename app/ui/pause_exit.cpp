@@ -16,3 +16,7 @@ void frmSplitter::mnuExit_Click() {
     destroy();
     if (!platform::offThreadJobRunning()) platform::endProgram();
 }
+
+// Log-off or shutdown ends a run as File > Exit does: the piece being written
+// is finished, no further piece or batch file is begun.
+void frmSplitter::sessionEnding() { mnuExit_Click(); }

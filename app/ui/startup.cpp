@@ -4,10 +4,14 @@
 #include "ui/frm_splitter.h"
 
 void frmSplitter::Form_Load() {
+    // A window closed while a box of a handler was open is not started again.
+    if (!hwnd()) return;
     bool readSettings = false;
     guarded("Form_Load", AfterReport::EndProgram, [&] {
         step(10);
-        pauseFlag = 0;
+        // The flag follows the Pause box, which the reset leaves as the user
+        // set it: a box that shows ticked always pauses.
+        pauseFlag = static_cast<short>(chkPause.value());
         step(50);
         maxFiles = kMaxFiles;
         step(60);

@@ -153,6 +153,9 @@ TEST(ChosenInput, GoneBeforeTheSplitIsARefusalAndAnotherFileSplits) {
     ASSERT_EQ(win.libraryBoxes.seen().size(), 1u);
     EXPECT_EQ(win.libraryBoxes.seen()[0].caption, "Cannot Open:");
     EXPECT_EQ(win.libraryBoxes.seen()[0].text, in / "moved.dat");
+    // Shown on the window's thread, it is the window's own modal box.
+    EXPECT_EQ(win.libraryBoxes.seen()[0].owner, w.hwnd());
+    EXPECT_FALSE(win.libraryBoxes.seen()[0].ownerEnabled);
     EXPECT_TRUE(win.boxes.shown.empty()) << win.boxes.shown[0].text;
     EXPECT_EQ(programEnds(), 0);
     EXPECT_TRUE(filesIn(out.path()).empty());

@@ -83,8 +83,9 @@ TEST(Run, StatusLineInOrderAndOnePauseBetweenTwoPieces) {
     EXPECT_NE(std::find(status.painted.begin(), status.painted.end(), "File 2 Done! Reading..."),
               status.painted.end());
 
-    // The reset clears the pause flag; with the box cleared there is no pause at all.
-    EXPECT_EQ(w.pauseFlag, 0);
+    // The reset keeps the ticked box and its flag; with the box cleared there
+    // is no pause at all.
+    EXPECT_EQ(w.pauseFlag, 1);
     size_t before = win.boxes.shown.size();
     win.chooseFile(in.path(), "log.txt");
     chooseIntoYFiles(w, "2");

@@ -167,7 +167,7 @@ TEST(AdvancedOptions, DeletePartialAndTheAnnouncedResume) {
     EXPECT_FALSE(w.deletePartialFlag);
 }
 
-TEST(Pause, FlagFollowsTheBoxAndStartUpClearsIt) {
+TEST(Pause, FlagFollowsTheBoxAlsoAfterTheReset) {
     TempDir dir;
     SplitterWindow win(dir.path());
     frmSplitter& w = win.w();
@@ -175,8 +175,9 @@ TEST(Pause, FlagFollowsTheBoxAndStartUpClearsIt) {
     EXPECT_EQ(w.pauseFlag, 1);
     w.chkPause.setValue(0);
     EXPECT_EQ(w.pauseFlag, 0);
+    // The reset leaves the box as the user set it, and the flag with it.
     w.chkPause.setValue(1);
     w.Form_Load();
-    EXPECT_EQ(w.pauseFlag, 0);
-    EXPECT_EQ(w.chkPause.value(), 1);  // the box itself is left alone
+    EXPECT_EQ(w.chkPause.value(), 1);
+    EXPECT_EQ(w.pauseFlag, 1);
 }
