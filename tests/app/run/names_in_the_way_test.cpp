@@ -137,3 +137,150 @@ TEST(PieceGuard, OnlyADiskFileOfExactlyItsLengthCountsAsWritten) {
               "The piece " + (out / "nul.S01") + " did not reach the disk: Windows sent it somewhere else (a device)."
               "\r\nThe split has stopped: no batch file was written.");
 }
+
+namespace {
+// The files of a folder with their bytes, to tell that nothing changed.
+std::vector<std::string> filesWithBytes(const std::string& folder) {
+    std::vector<std::string> all;
+    for (const std::string& name : filesIn(folder)) all.push_back(name + "=" + readFile(folder + "\\" + name));
+    return all;
+}
+}  // namespace
+
+TEST(TheUsersOwn, FilesAtASplitsNamesAreReplacedOnlyWhenTheUserSaysSo) {
+    // Each split goes into the input's own folder, where the user keeps files
+    // of their own at names the split writes.
+    struct Case {
+        const char* input;
+        std::vector<std::pair<std::string, std::string>> theirs;
+    };
+    const std::string hash(64, 'b');
+    const Case cases[] = {
+        {"backup.tar.gz", {{"backup.bat", "tar czf backup.tar.gz documents\r\n"}, {"backup.sh", "tar czf x docs\n"}}},
+        {"x.iso", {{"x.iso.sha256", hash + "  x.iso\n"}}},  // a published checksum
+        {"y.avi", {{"y.S02", "a file named like a piece, which no split names"}}},
+    };
+    for (const Case& c : cases)
+        for (int answer : {platform::kAnswerNo, platform::kAnswerYes}) {
+            SCOPED_TRACE(std::string(c.input) + (answer == platform::kAnswerYes ? ", Yes" : ", No"));
+            TempDir dir;
+            const std::string input = patternBytes(3000, 81);
+            writeFile(dir / c.input, input);
+            for (const auto& f : c.theirs) writeFile(dir / f.first, f.second);
+            const std::vector<std::string> before = filesWithBytes(dir.path());
+            SplitterWindow win(dir.path());
+            win.boxes.answers = {answer};
+            win.chooseFile(dir.path(), c.input);
+            chooseIntoYFiles(win.w(), "2");
+            win.splitInto(dir.path());
+
+            const std::vector<ShownBox>& boxes = win.boxes.shown;
+            ASSERT_FALSE(boxes.empty());
+            EXPECT_EQ(boxes[0].text.rfind("The folder " + dir.path() + " holds files that are not from a split of " +
+                                              c.input + ":",
+                                          0),
+                      0u)
+                << boxes[0].text;
+            for (const auto& f : c.theirs) EXPECT_NE(boxes[0].text.find("\r\n    " + f.first), std::string::npos);
+            EXPECT_EQ(boxes[0].style, 0x124u);  // Yes and No, question, No the default
+            if (answer == platform::kAnswerNo) {
+                EXPECT_EQ(boxes.size(), 1u);
+                EXPECT_EQ(filesWithBytes(dir.path()), before);
+                EXPECT_TRUE(win.w().cmdSPlit.enabled());
+            } else {
+                ASSERT_EQ(boxes.size(), 2u);
+                EXPECT_EQ(boxes[1].text.rfind("Operation Successful!", 0), 0u) << boxes[1].text;
+            }
+        }
+}
+
+TEST(TheUsersOwn, AnotherFilesSplitIsReplacedWholeAndNothingRebuildsItAfterwards) {
+    // data.zip and data1.gz both cut into data.S01, ...; their batch files differ.
+    TempDir in, out;
+    const std::string zip = patternBytes(3000, 82), gz = patternBytes(2000, 83);
+    writeFile(in / "data.zip", zip);
+    writeFile(in / "data1.gz", gz);
+    SplitterWindow win(in.path());
+    win.chooseFile(in.path(), "data.zip");
+    chooseIntoYFiles(win.w(), "3");
+    win.splitInto(out.path());
+    win.boxes.answers = {platform::kAnswerYes};
+    win.chooseFile(in.path(), "data1.gz");
+    chooseIntoYFiles(win.w(), "2");
+    win.splitInto(out.path());
+    ASSERT_EQ(win.boxes.texts().size(), 3u);
+    EXPECT_EQ(win.boxes.texts()[1], "The folder " + out.path() +
+                                        " already holds the pieces of data.zip. Replace them with the pieces of data1.gz?");
+    EXPECT_EQ(filesIn(out.path()),
+              (std::vector<std::string>{"data.S01", "data.S02", "data1.bat", "data1.gz.sha256", "data1.sh"}));
+    EXPECT_EQ(readFile(out / "data.S01") + readFile(out / "data.S02"), gz);
+}
+
+TEST(TheUsersOwn, AFileThatWouldBeRebuiltOverItsOwnBatchFileIsRefused) {
+    TempDir in, out;
+    writeFile(in / "setup.bat", "@echo installing\r\n");
+    SplitterWindow win(in.path());
+    win.chooseFile(in.path(), "setup.bat");
+    win.splitInto(out.path());
+    ASSERT_EQ(win.boxes.texts().size(), 1u);
+    EXPECT_EQ(win.boxes.texts()[0].rfind("The batch file of setup.bat would have the same name as the file it "
+                                         "rebuilds, and would be overwritten while it runs.",
+                                         0),
+              0u)
+        << win.boxes.texts()[0];
+    EXPECT_TRUE(filesIn(out.path()).empty());
+    EXPECT_TRUE(choosingAFile(win.w()));
+}
+
+TEST(TheUsersOwn, AfterAPauseTheNewDiskIsCheckedAsTheFirstWas) {
+    // What the disk in the drive holds once the user has changed it at the
+    // first pause: no output folder, or another file's split at the names.
+    const struct {
+        const char* disk;
+        int answer;
+        const char* question;
+        bool rebuilt;
+    } cases[] = {
+        {"no folder", platform::kAnswerYes, " is not on this disk. Create it and go on?", true},
+        {"another split", platform::kAnswerNo, " already holds the pieces of film.mp4.", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.disk);
+        TempDir in, base, moved;
+        const std::string out = base / "out";
+        ASSERT_TRUE(CreateDirectoryA(out.c_str(), nullptr));
+        const std::string input = patternBytes(3000, 84);
+        writeFile(in / "film.avi", input);
+        SplitterWindow win(in.path());
+        frmSplitter& w = win.w();
+        win.chooseFile(in.path(), "film.avi");
+        chooseIntoYFiles(w, "3");
+        w.chkPause.setValue(1);
+        win.boxes.answers = {platform::kAnswerOk, c.answer};
+        bool changed = false;
+        win.boxes.whileShown = [&](const ShownBox&) {
+            if (changed) return;
+            changed = true;  // the first disk taken out, the second put in
+            ASSERT_TRUE(MoveFileA((out + "\\film.S01").c_str(), (moved / "film.S01").c_str()));
+            if (std::string(c.disk) == "no folder") {
+                ASSERT_TRUE(RemoveDirectoryA(out.c_str()));
+            } else {
+                writeFile(out + "\\film.S02", "theirs");
+                writeFile(out + "\\film.bat", "copy \"film.S01\" /b  + \"film.S02\" /b \"film.mp4\"\r\n");
+            }
+        };
+        win.splitInto(out);
+        ASSERT_GE(win.boxes.texts().size(), 2u);
+        EXPECT_NE(win.boxes.texts()[1].find(c.question), std::string::npos) << win.boxes.texts()[1];
+        EXPECT_EQ(fileExists(out + "\\film.S03"), c.rebuilt);
+        if (c.rebuilt) {
+            EXPECT_EQ(win.boxes.texts().back().rfind("Operation Successful!", 0), 0u);
+            EXPECT_EQ(readFile(moved / "film.S01") + readFile(out + "\\film.S02") + readFile(out + "\\film.S03"),
+                      input);
+        } else {
+            EXPECT_EQ(readFile(out + "\\film.S02"), "theirs");
+            EXPECT_EQ(readFile(out + "\\film.bat"), "copy \"film.S01\" /b  + \"film.S02\" /b \"film.mp4\"\r\n");
+            EXPECT_TRUE(w.cmdSPlit.enabled());
+        }
+    }
+}
