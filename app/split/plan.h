@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "split/names.h"
+
 namespace split {
 
 // Split types by option index.
@@ -38,7 +40,7 @@ struct PlanRequest {
     // kIntoYFiles: the chosen number of pieces, rounded to a whole number.
     double yCount = 0;
     // The most pieces a batch file rejoins (the window's maxFiles).
-    int maxFiles = 99;
+    int maxFiles = kMaxPieces;
 };
 
 enum class PlanOutcome {

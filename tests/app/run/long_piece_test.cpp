@@ -90,9 +90,15 @@ TEST(LongPiece, WindowAnswersWithin250MsAndShowsThePercentage) {
     EXPECT_EQ(lengthOf(s.out / "big.S01"), kPiece);
 }
 
-TEST(LongPiece, ExitOrCloseDuringAPieceEndsTheProgramOnceThatPieceIsWhole) {
-    for (bool exitButton : {true, false}) {
-        SCOPED_TRACE(exitButton ? "Exit" : "close box");
+TEST(LongPiece, ExitCloseOrLogOffDuringAPieceEndsTheProgramOnceThatPieceIsWhole) {
+    const struct {
+        const char* way;
+        bool toExitButton;
+        UINT message;
+        WPARAM wParam;
+    } ways[] = {{"Exit", true, BM_CLICK, 0}, {"close box", false, WM_CLOSE, 0}, {"log-off", false, WM_ENDSESSION, TRUE}};
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.way);
         BigSplit s(2 * kPiece + 1);
         int64_t pieceWhenWindowWent = -1;
         {
@@ -100,7 +106,7 @@ TEST(LongPiece, ExitOrCloseDuringAPieceEndsTheProgramOnceThatPieceIsWhole) {
             const std::string piece = s.out / "big.S01";
             Beside user([&](std::atomic<bool>& done) {
                 while (!done && lengthOf(piece) <= 0) Sleep(5);
-                PostMessageA(exitButton ? exit : window, exitButton ? BM_CLICK : WM_CLOSE, 0, 0);
+                PostMessageA(way.toExitButton ? exit : window, way.message, way.wParam, 0);
                 while (!done && IsWindow(window)) Sleep(1);
                 pieceWhenWindowWent = lengthOf(piece);
             });
