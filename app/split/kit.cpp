@@ -27,11 +27,22 @@ std::string joinerScript(const KitContents& kit) {
         pieces += " ./" + name;
     }
     // Names reach commands only as "./name" or on standard input, so that a
-    // name beginning with "-" is never read as an option.
+    // name beginning with "-" is never read as an option. mv would move the
+    // result into a folder, and a link would be replaced or followed: both are
+    // refused before the long work and again just before the rename.
     return "#!/bin/sh\n"
            "# Rebuilds " + target + " from its pieces beside this script and checks it.\n"
            "# Run: sh " + shellQuoted(platform::utf8FromAnsi(kit.target.substr(0, kit.target.find('.')) + ".sh")) + "\n"
            "cd -- \"$(dirname -- \"$0\")\" || exit 1\n"
+           "target=" + target + "\n"
+           "usable() {\n"
+           "  if [ -L \"./$target\" ]; then\n"
+           "    printf '%s\\n' \"$target is a symbolic link: nothing was written.\" >&2; exit 1\n"
+           "  elif [ -d \"./$target\" ]; then\n"
+           "    printf '%s\\n' \"$target is a folder: nothing was written.\" >&2; exit 1\n"
+           "  fi\n"
+           "}\n"
+           "usable\n"
            "if command -v sha256sum >/dev/null 2>&1; then\n"
            "  sum256() { sha256sum < \"$1\" | cut -c1-64; }\n"
            "elif command -v shasum >/dev/null 2>&1; then\n"
@@ -57,16 +68,38 @@ std::string joinerScript(const KitContents& kit) {
            "  echo 'Nothing was written.' >&2\n"
            "  exit 1\n"
            "fi\n"
-           "target=" + target + "\n"
-           "temp=\"./.$$.rebuilding\"\n"
-           "trap 'rm -f \"$temp\"' EXIT\n"
+           // The temporary file is created new, never opened through a name
+           // someone could have planted a link at: mktemp (a template for BSD's),
+           // else noclobber's exclusive create over names checked to be free.
+           "temp=\n"
+           "trap '[ -z \"$temp\" ] || rm -f \"$temp\"' EXIT\n"
            "trap 'exit 1' HUP INT TERM\n"
+           "if command -v mktemp >/dev/null 2>&1 && temp=$(mktemp ./.cleavo.XXXXXX 2>/dev/null); then\n"
+           "  chmod \"$(printf '%o' $((0666 & ~0$(umask))))\" \"$temp\"\n"  // as cat > would have made it
+           "else\n"
+           "  temp= n=0\n"
+           "  set -C\n"
+           "  while [ -z \"$temp\" ] && [ \"$n\" -lt 100 ]; do\n"
+           "    t=\"./.cleavo.$$.$n\" n=$((n + 1))\n"
+           "    if [ ! -e \"$t\" ] && [ ! -L \"$t\" ] && { : > \"$t\"; } 2>/dev/null; then temp=$t; fi\n"
+           "  done\n"
+           "  set +C\n"
+           "fi\n"
+           "[ -n \"$temp\" ] || { printf '%s\\n' \"Could not write $target.\" >&2; exit 1; }\n"
            "cat" + pieces + " > \"$temp\" || { printf '%s\\n' \"Could not write $target.\" >&2; exit 1; }\n"
            "if [ \"$(sum256 \"$temp\")\" != " + kit.wholeHex + " ]; then\n"
            "  printf '%s\\n' \"The rebuilt $target does not match its SHA-256: it was deleted.\" >&2\n"
            "  exit 1\n"
            "fi\n"
+           "usable\n"
            "mv -f \"$temp\" \"./$target\" || exit 1\n"
+           // What took the name in the meantime may have had the file moved
+           // into it: OK only for a regular file under the name itself.
+           "if [ -L \"./$target\" ] || [ ! -f \"./$target\" ]; then\n"
+           "  [ ! -d \"./$target\" ] || rm -f \"./$target/${temp#./}\"\n"
+           "  printf '%s\\n' \"$target could not be put in place: nothing was written.\" >&2\n"
+           "  exit 1\n"
+           "fi\n"
            "printf '%s\\n' \"$target rebuilt and checked: OK\"\n";
 }
 

@@ -21,8 +21,10 @@ struct KitContents {
 // One "<64 hex digits>  <name>" line per piece, then one for the whole file.
 std::string checksumText(const KitContents& kit);
 // The joiner: checks every piece's presence, size and hash, naming each bad
-// one, before it writes anything; joins under a temporary name; keeps the
-// result only when its hash matches.
+// one, before it writes anything; refuses a folder or symbolic link at the
+// rebuilt file's name; joins into a temporary file it creates new (mktemp, else
+// noclobber); keeps the result only when its hash matches and says OK only
+// when a regular file stands under the name.
 std::string joinerScript(const KitContents& kit);
 // The text in single quotes for sh, each "'" written '\''.
 std::string shellQuoted(const std::string& text);
