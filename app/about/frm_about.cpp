@@ -9,7 +9,6 @@
 #include "platform/program.h"
 #include "platform/runtime_error.h"
 #include "res/version.h"
-#include "ui/frm_splitter.h"
 
 using platform::Twips;
 
@@ -144,11 +143,3 @@ void StartSysInfo() {
 }
 
 }  // namespace about
-
-void frmSplitter::mnuAbout_Click() {
-    guarded("mnuAbout_Click", AfterReport::Restart, [&] {
-        step(10);
-        frmAbout about;
-        about.run(hwnd());
-    });
-}

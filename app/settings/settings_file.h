@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/settings_entries.h"
+#include "settings/settings_entries.h"
 
 namespace settings {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "split/job.h"
-#include "ui/split_choices.h"
+#include "split/split_choices.h"
 
 namespace split {
 

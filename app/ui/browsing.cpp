@@ -57,12 +57,12 @@ void frmSplitter::cleavDir_Change() {
             fiInFile.setListIndex(0);
         } else {
             step(27);
-            if (cmdSPlit.caption() == kFileChoice) cmdSPlit.setEnabled(false);
+            if (!inOutputChoicePhase()) cmdSPlit.setEnabled(false);
             step(28);
             lblStatus.setCaption("Cleavo Status.");
         }
         step(30);
-        if (cmdSPlit.caption() == kOutputChoice) {
+        if (inOutputChoicePhase()) {
             step(40);
             lblINorOUT.setCaption("Choose output folder: --> " + cleavDir.path());
             step(50);
@@ -90,7 +90,7 @@ void frmSplitter::cleavDir_Change() {
 void frmSplitter::fiInFile_Click() {
     guarded("fiInFile_Click", AfterReport::Restart, [&] {
         step(10);
-        if (cmdSPlit.caption() != kFileChoice) return;
+        if (inOutputChoicePhase()) return;
         step(20);
         inPrefix = fiInFile.path();
         step(30);

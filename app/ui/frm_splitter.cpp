@@ -9,6 +9,11 @@ using platform::Twips;
 const char* const frmSplitter::kFileChoice = "&Split this file";
 const char* const frmSplitter::kOutputChoice = "&Split files now!";
 
+void frmSplitter::setPhase(Phase phase) {
+    phase_ = phase;
+    cmdSPlit.setCaption(phase == Phase::kFileChoice ? kFileChoice : kOutputChoice);
+}
+
 namespace {
 const COLORREF kGrey = RGB(192, 192, 192);
 const COLORREF kYellow = RGB(255, 255, 0);       // &H0000FFFF

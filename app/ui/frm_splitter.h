@@ -1,7 +1,8 @@
 // The main window: its controls, the state its handlers share, and the
-// handlers themselves. Each handler is defined in the folder of the part of
-// the program it belongs to (browsing in ui/browsing.cpp, the split in
-// split/, the error report in errors/, ...).
+// handlers themselves, all defined here in ui/ (browsing in browsing.cpp, the
+// Split button in split_click.cpp and run_window.cpp, the error tail in
+// error_tail.cpp, ...). The parts below it, split/, settings/, errors/ and
+// about/, know nothing of the window: it hands them what they need.
 #pragma once
 #include <array>
 #include <functional>
@@ -12,8 +13,12 @@
 #include "platform/form.h"
 #include "platform/guarded.h"
 
-#include "ui/settings_entries.h"
-#include "ui/split_choices.h"
+#include "settings/settings_entries.h"
+#include "split/split_choices.h"
+
+namespace testing_support {
+class SplitterWindow;
+}
 
 namespace split {
 struct SplitJob;
@@ -24,10 +29,14 @@ class frmSplitter : public platform::Form {
 public:
     frmSplitter();
 
-    // The two captions of the Split button; the phase is nothing but this.
+    // The lists first choose the input file, then the output folder; the
+    // Split button's caption shows which.
+    enum class Phase { kFileChoice, kOutputChoice };
+    Phase phase() const { return phase_; }
+    bool inOutputChoicePhase() const { return phase_ == Phase::kOutputChoice; }
+    // The Split button's caption in each phase.
     static const char* const kFileChoice;    // "&Split this file"
     static const char* const kOutputChoice;  // "&Split files now!"
-    bool inOutputChoicePhase() const { return cmdSPlit.caption() == kOutputChoice; }
 
     // --- controls -----------------------------------------------------------
     platform::Label lblINorOUT;
@@ -102,6 +111,12 @@ public:
     std::string fileChoicePrompt() const;
 
 private:
+    friend class testing_support::SplitterWindow;  // the tests' way back to the first phase
+
+    Phase phase_ = Phase::kFileChoice;
+    // Only the Split button's click and the way back change the phase.
+    void setPhase(Phase phase);
+
     platform::CheckBox mnuAdvanced1_, mnuAdvanced2_;
     platform::MenuEntry mnuCreate1_;
 

@@ -1,5 +1,5 @@
 // The window's side of the Split button's second click: its choices read.
-#include "ui/split_choices.h"
+#include "split/split_choices.h"
 
 #include "ui/frm_splitter.h"
 

@@ -163,8 +163,7 @@ TEST(Settings, LoadInTheOutputPhaseLeavesTheFileList) {
     EXPECT_EQ(win.boxes.shown.back().text, "Your settings have been loaded!");
 
     // Back in the file-choice phase a name that differs in case selects nothing.
-    w.cmdSPlit.setCaption("&Split this file");
-    w.fiInFile.setVisible(true);
+    win.backToTheFileChoice();
     w.mnuLoadINI_Click();
     EXPECT_EQ(w.fiInFile.path(), dir.path());
     EXPECT_EQ(w.fiInFile.listIndex(), -1);

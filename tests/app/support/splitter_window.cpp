@@ -89,6 +89,11 @@ void SplitterWindow::splitInto(const std::string& outFolder) {
     settle();
 }
 
+void SplitterWindow::backToTheFileChoice() {
+    w().setPhase(frmSplitter::Phase::kFileChoice);
+    w().fiInFile.setVisible(true);
+}
+
 namespace {
 const UINT_PTR kTextRecorderId = 0xC1EA;
 

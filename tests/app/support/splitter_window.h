@@ -62,6 +62,9 @@ public:
     // Clicks "Split this file", chooses the output folder, clicks
     // "Split files now!".
     void splitInto(const std::string& outFolder);
+    // Puts the window back at choosing a file, with the file list shown, as
+    // no user can from the output phase without a split.
+    void backToTheFileChoice();
 
 private:
     std::unique_ptr<frmSplitter> window_;

@@ -144,8 +144,7 @@ TEST(SplitPlan, SizeQuestionAboveOneJazDisk) {
 
     // One byte more is questioned; No ends the click.
     w.cleavDir.setPath(in.path());
-    w.cmdSPlit.setCaption("&Split this file");
-    w.fiInFile.setVisible(true);
+    win.backToTheFileChoice();
     prepare(win, in.path(), "b-more.bin", out.path());
     win.boxes.answers.push_back(platform::kAnswerNo);
     boxes = clickSplit(win);
@@ -195,8 +194,7 @@ TEST(SplitPlan, InputNamedLikeItsOwnPiecesOrBatchIsNeverTouched) {
         EXPECT_NE(boxes[0].text.find(name), std::string::npos) << boxes[0].text;
         EXPECT_EQ(boxes[0].style & kIconMask, kExclamationIcon);
         EXPECT_TRUE(w.cmdSPlit.enabled());
-        w.cmdSPlit.setCaption("&Split this file");
-        w.fiInFile.setVisible(true);
+        win.backToTheFileChoice();
     }
     EXPECT_EQ(readFile(in / "movie.S01"), piece);
     EXPECT_EQ(readFile(in / "notes.bat"), batch);

@@ -37,7 +37,7 @@ void frmSplitter::moveToOutputChoice() {
     step(840);
     mnuCreate(1).setEnabled(true);
     step(850);
-    cmdSPlit.setCaption(kOutputChoice);
+    setPhase(Phase::kOutputChoice);
     step(860);
     cmdSPlit.setEnabled(true);
     step(870);

@@ -1,7 +1,9 @@
-// Help menu: the help file beside the program, in the help viewer.
+// The Help menu: the help file beside the program, in the help viewer, and
+// the About box.
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/program.h"
+#include "about/frm_about.h"
 #include "ui/frm_splitter.h"
 
 namespace {
@@ -30,5 +32,13 @@ void frmSplitter::mnuContents_Click() {
             step(40);
             platform::msgBox("An updated help file will be available soon!", platform::kInformation);
         }
+    });
+}
+
+void frmSplitter::mnuAbout_Click() {
+    guarded("mnuAbout_Click", AfterReport::Restart, [&] {
+        step(10);
+        frmAbout about;
+        about.run(hwnd());
     });
 }

@@ -69,7 +69,7 @@ void frmSplitter::runSplit(split::SplitJob& job) {
 void frmSplitter::backToFileChoice() {
     if (!hwnd()) return;  // closed during the last box: nothing to put back
     step(770);
-    cmdSPlit.setCaption(kFileChoice);
+    setPhase(Phase::kFileChoice);
     step(780);
     cmdSPlit.setEnabled(true);
     savedFileIndex = static_cast<short>(fiInFile.listIndex() < 0 ? 0 : fiInFile.listIndex());

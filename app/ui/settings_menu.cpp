@@ -1,0 +1,138 @@
+// The settings menu and the reader that every start-up runs: the window's
+// side of the settings file, whose format is settings/settings_file.
+#include <cmath>
+#include <functional>
+#include <vector>
+
+#include "platform/dialogs.h"
+#include "platform/files.h"
+#include "platform/guarded.h"
+#include "platform/numbers.h"
+#include "platform/program.h"
+#include "platform/runtime_error.h"
+#include "settings/settings_file.h"
+#include "ui/frm_splitter.h"
+
+using platform::RuntimeError;
+
+namespace {
+// Selects the first entry of the file list that equals the name exactly.
+void selectByName(platform::FileList& list, const std::string& name) {
+    for (int i = 0; i < list.count(); ++i)
+        if (list.item(i) == name) {
+            list.setListIndex(i);
+            return;
+        }
+}
+}  // namespace
+
+void frmSplitter::mnuSaveINI_Click() {
+    if (inOutputChoicePhase()) {
+        settingsOut.outputDrive = CleavDrive.drive();
+        settingsOut.outputFolder = cleavDir.path();
+    } else {
+        settingsOut.inputDrive = CleavDrive.drive();
+        settingsOut.inputFolder = cleavDir.path();
+        settingsOut.inputFile = fiInFile.fileName();
+    }
+    const std::string path = settings::settingsPath();
+    try {
+        platform::writeWholeFile(path, settings::fileText(settingsOut));
+    } catch (const RuntimeError& e) {
+        platform::msgBox(settings::notSavedMessage(path, e.description()), platform::kCritical);
+        return;
+    }
+    platform::msgBox("Your settings have been saved!", platform::kInformation);
+}
+
+void frmSplitter::mnuLoadINI_Click() {
+    const std::string path = settings::settingsPath();
+    settings::Record record;
+    try {
+        if (!platform::anythingExists(path)) throw RuntimeError(platform::kFileNotFound);
+        record = settings::readRecord(path);
+    } catch (const RuntimeError& e) {
+        platform::msgBox(settings::notReadMessage(path, e.description()), platform::kExclamation);
+        return;
+    }
+    for (size_t n = 1; n <= record.count; ++n) settingsIn.line(static_cast<int>(n)) = record.entries.line(static_cast<int>(n));
+
+    // Each line that a control refuses is named in the end; the others apply.
+    std::vector<std::string> faults;
+    for (size_t n = record.count + 1; n <= 8; ++n) faults.push_back(settings::missingLine(static_cast<int>(n)));
+    auto apply = [&](int n, const std::function<void()>& action) {
+        platform::guarded(action, [&](long, const std::string& description, int) {
+            faults.push_back(settings::faultyLine(n, settingsIn.line(n), description));
+        });
+    };
+    if (inOutputChoicePhase()) {
+        apply(4, [&] { CleavDrive.setDrive(settingsIn.outputDrive); });
+        apply(5, [&] { cleavDir.setPath(settingsIn.outputFolder); });
+    } else {
+        apply(1, [&] { CleavDrive.setDrive(settingsIn.inputDrive); });
+        apply(2, [&] {
+            cleavDir.setPath(settingsIn.inputFolder);
+            fiInFile.setPath(settingsIn.inputFolder);
+        });
+        apply(3, [&] { selectByName(fiInFile, settingsIn.inputFile); });
+    }
+    apply(6, [&] { optSplitType[settings::lineAsInteger(settingsIn.splitType)].setValue(true); });
+    if (settingsIn.splitType == "1") {
+        apply(7, [&] { txtByteSize.setText(settingsIn.sizeOrCount); });
+        apply(8, [&] { optBytes[settings::lineAsInteger(settingsIn.unit)].setValue(true); });
+    } else if (settingsIn.splitType == "2") {
+        apply(7, [&] { cboEqualNumber.setText(settingsIn.sizeOrCount); });
+    }
+    if (!faults.empty()) {
+        platform::msgBox(settings::notAppliedMessage(path, faults), platform::kExclamation);
+        return;
+    }
+    platform::msgBox("Your settings have been loaded!", platform::kInformation);
+}
+
+bool frmSplitter::settingsFileExists() const { return platform::ordinaryFileExists(settings::settingsPath()); }
+
+void frmSplitter::readSettingsAtStartUp() {
+    // Every step that fails is passed over in silence and the next one runs.
+    auto quietly = [](auto&& action) {
+        try {
+            action();
+        } catch (const RuntimeError&) {
+        } catch (const std::exception&) {
+        }
+    };
+    bool opened = false;
+    settings::Record record;
+    auto readLine = [&](size_t n) {
+        if (!opened) throw RuntimeError(platform::kBadFileNameOrNumber);
+        if (n > record.count) throw RuntimeError(platform::kInputPastEnd);
+        settingsIn.line(static_cast<int>(n)) = record.entries.line(static_cast<int>(n));
+    };
+
+    quietly([&] {
+        record = settings::readRecord(settings::settingsPath());
+        opened = true;
+    });
+    quietly([&] { readLine(1); });
+    quietly([&] { CleavDrive.setDrive(settingsIn.inputDrive); });
+    quietly([&] { readLine(2); });
+    quietly([&] { cleavDir.setPath(settingsIn.inputFolder); });
+    quietly([&] { readLine(3); });
+    quietly([&] { fiInFile.setPath(settingsIn.inputFolder); });
+    quietly([&] { selectByName(fiInFile, settingsIn.inputFile); });
+    quietly([&] { readLine(4); });
+    quietly([&] { readLine(5); });
+    quietly([&] { readLine(6); });
+    quietly([&] { settingsOut.splitType = std::to_string(settings::lineAsInteger(settingsIn.splitType)); });
+    quietly([&] { optSplitType[settings::lineAsInteger(settingsOut.splitType)].setValue(true); });
+    if (settingsIn.splitType == "1") {
+        quietly([&] { readLine(7); });
+        quietly([&] { readLine(8); });
+        quietly([&] { settingsOut.sizeOrCount = settingsIn.sizeOrCount; });
+        quietly([&] { settingsOut.unit = settingsIn.unit; });
+        quietly([&] { optBytes[settings::lineAsInteger(settingsOut.unit)].setValue(true); });
+    } else if (settingsIn.splitType == "2") {
+        quietly([&] { readLine(7); });
+        quietly([&] { settingsOut.sizeOrCount = settingsIn.sizeOrCount; });
+    }
+}
