@@ -5,7 +5,7 @@
 
 void frmSplitter::mnuAdvanced_Click(short index) {
     if (index == 1) {
-        deletePartialFlag = mnuAdvanced(1).value() != 0;
+        state_.deletePartialFlag = mnuAdvanced(1).value() != 0;
         mnuAdvanced(2).setValue(0);
     } else if (index == 2) {
         if (mnuAdvanced(2).value() != 1) return;

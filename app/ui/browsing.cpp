@@ -9,10 +9,10 @@
 void frmSplitter::reReadFileListKeepingSelection() {
     if (fiInFile.listIndex() == -1) {
         step(30);
-        savedFileIndex = 0;
+        state_.savedFileIndex = 0;
     } else {
         step(35);
-        savedFileIndex = static_cast<short>(fiInFile.listIndex());
+        state_.savedFileIndex = static_cast<short>(fiInFile.listIndex());
     }
     step(37);
     fiInFile.refresh();
@@ -30,18 +30,18 @@ void frmSplitter::CleavDrive_Change() {
 
 void frmSplitter::CleavDrive_GotFocus() {
     guarded("CleavDrive_gotfocus", AfterReport::Restart, [&] {
-        if (driveFocusDone) return;
+        if (state_.driveFocusDone) return;
         step(10);
         CleavDrive.refresh();
         step(20);
         cleavDir.refresh();
         if (fiInFile.count() > 0 && fiInFile.visible()) {
             reReadFileListKeepingSelection();
-            fiInFile.setListIndex(savedFileIndex);
+            fiInFile.setListIndex(state_.savedFileIndex);
         }
         step(50);
         CleavDrive.refresh();
-        driveFocusDone = true;
+        state_.driveFocusDone = true;
     });
 }
 
@@ -66,23 +66,23 @@ void frmSplitter::cleavDir_Change() {
             step(40);
             lblINorOUT.setCaption("Choose output folder: --> " + cleavDir.path());
             step(50);
-            outDirPath = cleavDir.path();
+            state_.outDirPath = cleavDir.path();
             return;
         }
         step(60);
-        inPrefix = fiInFile.path();
+        state_.inPrefix = fiInFile.path();
         step(70);
-        inPrefix = platform::withBackslash(inPrefix);
+        state_.inPrefix = platform::withBackslash(state_.inPrefix);
         step(80);
         lblINorOUT.setCaption(fileChoicePrompt());
         step(90);
-        inDirPath = fiInFile.path();
+        state_.inDirPath = fiInFile.path();
         step(100);
         if (fiInFile.count() > 0) {
             step(110);
             fiInFile.setListIndex(0);
             step(120);
-            inFileName = fiInFile.fileName();
+            state_.inFileName = fiInFile.fileName();
         }
     });
 }
@@ -92,20 +92,20 @@ void frmSplitter::fiInFile_Click() {
         step(10);
         if (inOutputChoicePhase()) return;
         step(20);
-        inPrefix = fiInFile.path();
+        state_.inPrefix = fiInFile.path();
         step(30);
-        inPrefix = platform::withBackslash(inPrefix);
+        state_.inPrefix = platform::withBackslash(state_.inPrefix);
         step(40);
         lblINorOUT.setCaption(fileChoicePrompt());
         step(50);
-        inDirPath = fiInFile.path();
+        state_.inDirPath = fiInFile.path();
         step(60);
-        inFileName = fiInFile.fileName();
+        state_.inFileName = fiInFile.fileName();
         step(70);
         if (fiInFile.count() > 0) {
             step(75);
-            const std::string path = inPrefix + inFileName;
-            if (platform::nameWithoutForm(inFileName)) {
+            const std::string path = state_.inPrefix + state_.inFileName;
+            if (platform::nameWithoutForm(state_.inFileName)) {
                 // Said when the user asks to split it: a folder of such
                 // names is still entered without a box.
                 lblStatus.setCaption(split::kStatusNameWithoutForm);

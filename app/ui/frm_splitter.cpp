@@ -135,7 +135,7 @@ platform::MenuEntry& frmSplitter::mnuCreate(int index) {
 }
 
 std::string frmSplitter::fileChoicePrompt() const {
-    return "Choose file to split: -->  " + inPrefix + fiInFile.fileName();
+    return "Choose file to split: -->  " + state_.inPrefix + fiInFile.fileName();
 }
 
 void frmSplitter::unhandledFailure(const std::string& what) {

@@ -68,21 +68,23 @@ public:
     platform::MenuEntry mnuContents, mnuAbout;
 
     // --- form variables -----------------------------------------------------
-    short pauseFlag = 0;
-    bool deletePartialFlag = false;
-    short maxFiles = 0;
-    // The most pieces one batch file rejoins: two decimal digits of piece number.
-    static const short kMaxFiles = 99;
-    short unitIndex = 0;
-    short savedFileIndex = 0;
-    bool driveFocusDone = false;
-    std::string inDirPath;
-    std::string inPrefix;
-    std::string inFileName;
-    std::string outDirPath;
-    // The settings file's entries: as they will be saved, and as last read.
-    SettingsEntries settingsOut;
-    SettingsEntries settingsIn;
+    // Written by the window's handlers alone; read by anyone.
+    struct FormState {
+        short pauseFlag = 0;
+        bool deletePartialFlag = false;
+        short maxFiles = 0;
+        short unitIndex = 0;
+        short savedFileIndex = 0;
+        bool driveFocusDone = false;
+        std::string inDirPath;
+        std::string inPrefix;
+        std::string inFileName;
+        std::string outDirPath;
+        // The settings file's entries: as they will be saved, and as last read.
+        SettingsEntries settingsOut;
+        SettingsEntries settingsIn;
+    };
+    const FormState& state() const { return state_; }
 
     // --- procedures ---------------------------------------------------------
     void ErrHandle(long number, const std::string& description, long line, const std::string& procedure);
@@ -114,6 +116,7 @@ private:
     friend class testing_support::SplitterWindow;  // the tests' way back to the first phase
 
     Phase phase_ = Phase::kFileChoice;
+    FormState state_;
     // Only the Split button's click and the way back change the phase.
     void setPhase(Phase phase);
 
@@ -142,7 +145,12 @@ private:
     // re-reads the list; steps 30 to 40 of the focus and paint handlers.
     void reReadFileListKeepingSelection();
 
-    // Pieces of the Split button's click (split/).
+    // What the split sees of the window while it prepares and runs a job
+    // (split_click.cpp, run_window.cpp).
+    class PrepareWindowView;
+    class RunWindowView;
+
+    // Pieces of the Split button's click.
     void moveToOutputChoice();
     void splitFilesNow();
     SplitChoices readSplitChoices();

@@ -7,7 +7,7 @@ void frmSplitter::Form_Paint() {
         if (!fiInFile.visible()) return;
         step(20);
         reReadFileListKeepingSelection();
-        if (fiInFile.count() > 0) fiInFile.setListIndex(savedFileIndex);
+        if (fiInFile.count() > 0) fiInFile.setListIndex(state_.savedFileIndex);
         lblStatus.setCaption("Cleavo Status.");
     });
 }

@@ -3,7 +3,7 @@
 #include "platform/program.h"
 #include "ui/frm_splitter.h"
 
-void frmSplitter::chkPause_Click() { pauseFlag = static_cast<short>(chkPause.value()); }
+void frmSplitter::chkPause_Click() { state_.pauseFlag = static_cast<short>(chkPause.value()); }
 
 // During a piece the window goes at once and the run ends the program when
 // the library has finished the piece: a half-written piece would be left behind.

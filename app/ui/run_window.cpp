@@ -13,13 +13,12 @@
 #include "split/run.h"
 #include "ui/frm_splitter.h"
 
-namespace {
-class WindowRunView : public split::RunView {
+class frmSplitter::RunWindowView : public split::RunView {
 public:
-    explicit WindowRunView(frmSplitter& w) : w_(w), taskbar_(w.hwnd()) {}
+    explicit RunWindowView(frmSplitter& w) : w_(w), taskbar_(w.hwnd()) {}
     void setStatus(const std::string& text) override { w_.lblStatus.setCaption(text); }
     void repaintStatus() override { w_.lblStatus.refreshNow(); }
-    bool pauseWanted() const override { return w_.pauseFlag != 0; }
+    bool pauseWanted() const override { return w_.state_.pauseFlag != 0; }
     void enableSplitButton() override { w_.cmdSPlit.setEnabled(true); }
     void showHourglass(bool on) override { w_.setHourglass(on); }
     void tell(const std::string& text, unsigned icon) override { platform::msgBox(text, icon); }
@@ -43,10 +42,9 @@ private:
     frmSplitter& w_;
     platform::TaskbarProgress taskbar_;  // cleared when the run is over, however it ends
 };
-}  // namespace
 
 void frmSplitter::runSplit(split::SplitJob& job) {
-    WindowRunView view(*this);
+    RunWindowView view(*this);
     split::RunResult run = split::runPieces(job, view);
     // Exit or the close box during a piece: the piece is whole, the program ends.
     if (run.end == split::RunEnd::kWindowGone) platform::endProgram();
@@ -55,7 +53,7 @@ void frmSplitter::runSplit(split::SplitJob& job) {
     setHourglass(false);
     step(740);
     platform::msgBox(run.batchWritten ? split::successMessage(run.batchPath)
-                                      : split::successMessageWithoutBatch(run.batchPath, inFileName),
+                                      : split::successMessageWithoutBatch(run.batchPath, state_.inFileName),
                      platform::kExclamation);
     step(750);
     lblStatus.setCaption(split::kStatusComplete);
@@ -72,11 +70,11 @@ void frmSplitter::backToFileChoice() {
     setPhase(Phase::kFileChoice);
     step(780);
     cmdSPlit.setEnabled(true);
-    savedFileIndex = static_cast<short>(fiInFile.listIndex() < 0 ? 0 : fiInFile.listIndex());
+    state_.savedFileIndex = static_cast<short>(fiInFile.listIndex() < 0 ? 0 : fiInFile.listIndex());
     step(785);
     fiInFile.refresh();
     step(788);
-    if (fiInFile.count() > 0) fiInFile.setListIndex(savedFileIndex);
+    if (fiInFile.count() > 0) fiInFile.setListIndex(state_.savedFileIndex);
     step(800);
     fiInFile.setVisible(true);
     step(810);

@@ -28,16 +28,16 @@ void selectByName(platform::FileList& list, const std::string& name) {
 
 void frmSplitter::mnuSaveINI_Click() {
     if (inOutputChoicePhase()) {
-        settingsOut.outputDrive = CleavDrive.drive();
-        settingsOut.outputFolder = cleavDir.path();
+        state_.settingsOut.outputDrive = CleavDrive.drive();
+        state_.settingsOut.outputFolder = cleavDir.path();
     } else {
-        settingsOut.inputDrive = CleavDrive.drive();
-        settingsOut.inputFolder = cleavDir.path();
-        settingsOut.inputFile = fiInFile.fileName();
+        state_.settingsOut.inputDrive = CleavDrive.drive();
+        state_.settingsOut.inputFolder = cleavDir.path();
+        state_.settingsOut.inputFile = fiInFile.fileName();
     }
     const std::string path = settings::settingsPath();
     try {
-        platform::writeWholeFile(path, settings::fileText(settingsOut));
+        platform::writeWholeFile(path, settings::fileText(state_.settingsOut));
     } catch (const RuntimeError& e) {
         platform::msgBox(settings::notSavedMessage(path, e.description()), platform::kCritical);
         return;
@@ -55,33 +55,33 @@ void frmSplitter::mnuLoadINI_Click() {
         platform::msgBox(settings::notReadMessage(path, e.description()), platform::kExclamation);
         return;
     }
-    for (size_t n = 1; n <= record.count; ++n) settingsIn.line(static_cast<int>(n)) = record.entries.line(static_cast<int>(n));
+    for (size_t n = 1; n <= record.count; ++n) state_.settingsIn.line(static_cast<int>(n)) = record.entries.line(static_cast<int>(n));
 
     // Each line that a control refuses is named in the end; the others apply.
     std::vector<std::string> faults;
     for (size_t n = record.count + 1; n <= 8; ++n) faults.push_back(settings::missingLine(static_cast<int>(n)));
     auto apply = [&](int n, const std::function<void()>& action) {
         platform::guarded(action, [&](long, const std::string& description, int) {
-            faults.push_back(settings::faultyLine(n, settingsIn.line(n), description));
+            faults.push_back(settings::faultyLine(n, state_.settingsIn.line(n), description));
         });
     };
     if (inOutputChoicePhase()) {
-        apply(4, [&] { CleavDrive.setDrive(settingsIn.outputDrive); });
-        apply(5, [&] { cleavDir.setPath(settingsIn.outputFolder); });
+        apply(4, [&] { CleavDrive.setDrive(state_.settingsIn.outputDrive); });
+        apply(5, [&] { cleavDir.setPath(state_.settingsIn.outputFolder); });
     } else {
-        apply(1, [&] { CleavDrive.setDrive(settingsIn.inputDrive); });
+        apply(1, [&] { CleavDrive.setDrive(state_.settingsIn.inputDrive); });
         apply(2, [&] {
-            cleavDir.setPath(settingsIn.inputFolder);
-            fiInFile.setPath(settingsIn.inputFolder);
+            cleavDir.setPath(state_.settingsIn.inputFolder);
+            fiInFile.setPath(state_.settingsIn.inputFolder);
         });
-        apply(3, [&] { selectByName(fiInFile, settingsIn.inputFile); });
+        apply(3, [&] { selectByName(fiInFile, state_.settingsIn.inputFile); });
     }
-    apply(6, [&] { optSplitType[settings::lineAsInteger(settingsIn.splitType)].setValue(true); });
-    if (settingsIn.splitType == "1") {
-        apply(7, [&] { txtByteSize.setText(settingsIn.sizeOrCount); });
-        apply(8, [&] { optBytes[settings::lineAsInteger(settingsIn.unit)].setValue(true); });
-    } else if (settingsIn.splitType == "2") {
-        apply(7, [&] { cboEqualNumber.setText(settingsIn.sizeOrCount); });
+    apply(6, [&] { optSplitType[settings::lineAsInteger(state_.settingsIn.splitType)].setValue(true); });
+    if (state_.settingsIn.splitType == "1") {
+        apply(7, [&] { txtByteSize.setText(state_.settingsIn.sizeOrCount); });
+        apply(8, [&] { optBytes[settings::lineAsInteger(state_.settingsIn.unit)].setValue(true); });
+    } else if (state_.settingsIn.splitType == "2") {
+        apply(7, [&] { cboEqualNumber.setText(state_.settingsIn.sizeOrCount); });
     }
     if (!faults.empty()) {
         platform::msgBox(settings::notAppliedMessage(path, faults), platform::kExclamation);
@@ -106,7 +106,7 @@ void frmSplitter::readSettingsAtStartUp() {
     auto readLine = [&](size_t n) {
         if (!opened) throw RuntimeError(platform::kBadFileNameOrNumber);
         if (n > record.count) throw RuntimeError(platform::kInputPastEnd);
-        settingsIn.line(static_cast<int>(n)) = record.entries.line(static_cast<int>(n));
+        state_.settingsIn.line(static_cast<int>(n)) = record.entries.line(static_cast<int>(n));
     };
 
     quietly([&] {
@@ -114,25 +114,25 @@ void frmSplitter::readSettingsAtStartUp() {
         opened = true;
     });
     quietly([&] { readLine(1); });
-    quietly([&] { CleavDrive.setDrive(settingsIn.inputDrive); });
+    quietly([&] { CleavDrive.setDrive(state_.settingsIn.inputDrive); });
     quietly([&] { readLine(2); });
-    quietly([&] { cleavDir.setPath(settingsIn.inputFolder); });
+    quietly([&] { cleavDir.setPath(state_.settingsIn.inputFolder); });
     quietly([&] { readLine(3); });
-    quietly([&] { fiInFile.setPath(settingsIn.inputFolder); });
-    quietly([&] { selectByName(fiInFile, settingsIn.inputFile); });
+    quietly([&] { fiInFile.setPath(state_.settingsIn.inputFolder); });
+    quietly([&] { selectByName(fiInFile, state_.settingsIn.inputFile); });
     quietly([&] { readLine(4); });
     quietly([&] { readLine(5); });
     quietly([&] { readLine(6); });
-    quietly([&] { settingsOut.splitType = std::to_string(settings::lineAsInteger(settingsIn.splitType)); });
-    quietly([&] { optSplitType[settings::lineAsInteger(settingsOut.splitType)].setValue(true); });
-    if (settingsIn.splitType == "1") {
+    quietly([&] { state_.settingsOut.splitType = std::to_string(settings::lineAsInteger(state_.settingsIn.splitType)); });
+    quietly([&] { optSplitType[settings::lineAsInteger(state_.settingsOut.splitType)].setValue(true); });
+    if (state_.settingsIn.splitType == "1") {
         quietly([&] { readLine(7); });
         quietly([&] { readLine(8); });
-        quietly([&] { settingsOut.sizeOrCount = settingsIn.sizeOrCount; });
-        quietly([&] { settingsOut.unit = settingsIn.unit; });
-        quietly([&] { optBytes[settings::lineAsInteger(settingsOut.unit)].setValue(true); });
-    } else if (settingsIn.splitType == "2") {
+        quietly([&] { state_.settingsOut.sizeOrCount = state_.settingsIn.sizeOrCount; });
+        quietly([&] { state_.settingsOut.unit = state_.settingsIn.unit; });
+        quietly([&] { optBytes[settings::lineAsInteger(state_.settingsOut.unit)].setValue(true); });
+    } else if (state_.settingsIn.splitType == "2") {
         quietly([&] { readLine(7); });
-        quietly([&] { settingsOut.sizeOrCount = settingsIn.sizeOrCount; });
+        quietly([&] { state_.settingsOut.sizeOrCount = state_.settingsIn.sizeOrCount; });
     }
 }

@@ -10,16 +10,16 @@ SplitChoices frmSplitter::readSplitChoices() {
     for (char c : txtByteSize.text())
         if (c != ',') choices.typedSize += c;
     txtByteSize.setText(choices.typedSize);
-    choices.inDir = inDirPath;
-    choices.inFileName = inFileName;
+    choices.inDir = state_.inDirPath;
+    choices.inFileName = state_.inFileName;
     choices.outFolder = cleavDir.path();
     choices.outDrive = CleavDrive.drive();
     choices.unit = optBytesButton[0].value() ? 0 : optBytesButton[1].value() ? 1 : 2;
     for (int i = 0; i < 8 && choices.splitType < 0; ++i)
         if (optSplitTypeButton[i].value()) choices.splitType = i;
     choices.pieceCountText = cboEqualNumber.text();
-    choices.pause = pauseFlag != 0;
-    choices.deletePartial = deletePartialFlag;
-    choices.maxFiles = maxFiles;
+    choices.pause = state_.pauseFlag != 0;
+    choices.deletePartial = state_.deletePartialFlag;
+    choices.maxFiles = state_.maxFiles;
     return choices;
 }

@@ -43,19 +43,18 @@ void frmSplitter::moveToOutputChoice() {
     step(870);
     lblINorOUT.setCaption(split::outputFolderPrompt(cleavDir.path()));
     step(900);
-    settingsOut.inputDrive = CleavDrive.drive();
+    state_.settingsOut.inputDrive = CleavDrive.drive();
     step(910);
-    settingsOut.inputFolder = cleavDir.path();
+    state_.settingsOut.inputFolder = cleavDir.path();
     step(920);
-    settingsOut.inputFile = fiInFile.fileName();
+    state_.settingsOut.inputFile = fiInFile.fileName();
     step(930);
     cmdSPlit.setEnabled(true);
 }
 
-namespace {
-class WindowPrepareView : public split::PrepareView {
+class frmSplitter::PrepareWindowView : public split::PrepareView {
 public:
-    WindowPrepareView(frmSplitter& w, const SplitChoices& choices) : w_(w), choices_(choices) {}
+    PrepareWindowView(frmSplitter& w, const SplitChoices& choices) : w_(w), choices_(choices) {}
     bool confirm(const std::string& question) override {
         return platform::msgBox(question, platform::kYesNo | platform::kQuestion) != platform::kAnswerNo;
     }
@@ -66,24 +65,23 @@ public:
         platform::step(75);
         w_.lblStatus.setCaption(split::kStatusPlanning);
         platform::step(120);
-        w_.outDirPath = choices_.outFolder;
+        w_.state_.outDirPath = choices_.outFolder;
         platform::step(123);
-        w_.settingsOut.outputDrive = choices_.outDrive;
+        w_.state_.settingsOut.outputDrive = choices_.outDrive;
         platform::step(125);
-        w_.settingsOut.outputFolder = choices_.outFolder;
+        w_.state_.settingsOut.outputFolder = choices_.outFolder;
     }
 
 private:
     frmSplitter& w_;
     const SplitChoices& choices_;
 };
-}  // namespace
 
 void frmSplitter::splitFilesNow() {
     step(20);
     cmdSPlit.setEnabled(false);
     const SplitChoices choices = readSplitChoices();
-    WindowPrepareView view(*this, choices);
+    PrepareWindowView view(*this, choices);
     split::Preparation prep;
     try {
         split::prepareJob(choices, view, prep);

@@ -23,17 +23,17 @@ void frmSplitter::optSplitType_Click(short index) {
         step(60);
         if (index == 2) cboEqualNumber.setVisible(true);
         step(70);
-        settingsOut.splitType = std::to_string(index);
+        state_.settingsOut.splitType = std::to_string(index);
         if (index == 1) {
             step(80);
-            settingsOut.sizeOrCount = txtByteSize.text();
+            state_.settingsOut.sizeOrCount = txtByteSize.text();
             step(280);
-            settingsOut.unit = std::to_string(unitIndex);
+            state_.settingsOut.unit = std::to_string(state_.unitIndex);
         }
         step(280);
         if (index == 2) {
             step(290);
-            settingsOut.sizeOrCount = cboEqualNumber.text();
+            state_.settingsOut.sizeOrCount = cboEqualNumber.text();
         }
         updateTabStops();
     });
@@ -42,7 +42,7 @@ void frmSplitter::optSplitType_Click(short index) {
 void frmSplitter::optBytes_Click(short index) {
     guarded("optBytes_Click", AfterReport::Restart, [&] {
         step(80);
-        unitIndex = index;
+        state_.unitIndex = index;
     });
 }
 

@@ -1,6 +1,7 @@
 // Start-up, which is also the window's reset after a split or a failure.
 #include <string>
 
+#include "split/names.h"
 #include "ui/frm_splitter.h"
 
 void frmSplitter::Form_Load() {
@@ -11,11 +12,11 @@ void frmSplitter::Form_Load() {
         step(10);
         // The flag follows the Pause box, which the reset leaves as the user
         // set it: a box that shows ticked always pauses.
-        pauseFlag = static_cast<short>(chkPause.value());
+        state_.pauseFlag = static_cast<short>(chkPause.value());
         step(50);
-        maxFiles = kMaxFiles;
+        state_.maxFiles = split::kMaxPieces;
         step(60);
-        const int bound = maxFiles;
+        const int bound = state_.maxFiles;
         step(70);
         cboEqualNumber.clear();
         for (int n = 2; n <= bound; ++n) {
@@ -35,13 +36,13 @@ void frmSplitter::Form_Load() {
             lblINorOUT.setCaption(fileChoicePrompt());
         }
         step(310);
-        settingsOut.splitType = "3";
+        state_.settingsOut.splitType = "3";
         step(320);
-        settingsOut.sizeOrCount = "1";
+        state_.settingsOut.sizeOrCount = "1";
         step(330);
-        settingsOut.unit = "0";
+        state_.settingsOut.unit = "0";
         step(340);
-        unitIndex = 1;
+        state_.unitIndex = 1;
         step(132);
         readSettings = settingsFileExists();
     });

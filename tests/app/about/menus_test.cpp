@@ -92,7 +92,7 @@ TEST(NewFolder, CreatesInsideTheListedFolderOnly) {
     EXPECT_EQ(w.cleavDir.count(), before + 1);
     EXPECT_EQ(w.cleavDir.path(), dir.path());
     EXPECT_EQ(w.lblINorOUT.caption(), prompt);
-    EXPECT_EQ(w.inFileName, "file.txt");
+    EXPECT_EQ(w.state().inFileName, "file.txt");
 }
 
 TEST(NewFolder, ANameTheFileSystemRefusesIsReported) {

@@ -97,7 +97,7 @@ TEST(RunDiskFull, RequestsTooBigForTheDriveAreRefusedBeforeAnythingIsWritten) {
     SplitterWindow win(in.path());
     frmSplitter& w = win.w();
     w.optSplitTypeButton[0].setValue(true);
-    ASSERT_EQ(w.pauseFlag, 0);
+    ASSERT_EQ(w.state().pauseFlag, 0);
     prepareOnT(win, in.path(), outOnT.path());
 
     // Pause off: the whole file must fit.

@@ -75,8 +75,8 @@ TEST(Rejoin, TwoFloppyPiecesThenTheWindowIsReadyForTheNextFile) {
     EXPECT_TRUE(w.mnuCreate(1).enabled());
     ASSERT_EQ(w.fiInFile.count(), 5);
     EXPECT_EQ(w.fiInFile.listIndex(), 0);
-    EXPECT_EQ(w.inDirPath, out.path());
-    EXPECT_EQ(w.inFileName, w.fiInFile.item(0));
+    EXPECT_EQ(w.state().inDirPath, out.path());
+    EXPECT_EQ(w.state().inFileName, w.fiInFile.item(0));
     EXPECT_EQ(w.cboEqualNumber.text(), "2");
     EXPECT_EQ(programEnds(), 0);
 

@@ -44,7 +44,7 @@ TEST(Run, StatusLineInOrderAndOnePauseBetweenTwoPieces) {
     win.chooseFile(in.path(), "log.txt");
     chooseIntoYFiles(w, "2");
     w.chkPause.setValue(1);
-    ASSERT_EQ(w.pauseFlag, 1);
+    ASSERT_EQ(w.state().pauseFlag, 1);
 
     TextRecorder status(w.lblStatus.hwnd());
     std::vector<WhileOpen> seen;
@@ -85,12 +85,12 @@ TEST(Run, StatusLineInOrderAndOnePauseBetweenTwoPieces) {
 
     // The reset keeps the ticked box and its flag; with the box cleared there
     // is no pause at all.
-    EXPECT_EQ(w.pauseFlag, 1);
+    EXPECT_EQ(w.state().pauseFlag, 1);
     size_t before = win.boxes.shown.size();
     win.chooseFile(in.path(), "log.txt");
     chooseIntoYFiles(w, "2");
     w.chkPause.setValue(0);
-    ASSERT_EQ(w.pauseFlag, 0);
+    ASSERT_EQ(w.state().pauseFlag, 0);
     win.boxes.whileShown = nullptr;
     win.splitInto(outAgain.path());
     auto boxes = boxesSince(win, before);
@@ -107,7 +107,7 @@ TEST(Run, PauseTickedDuringTheRunTakesEffectFromTheNextPiece) {
     win.chooseFile(in.path(), "three.bin");
     chooseIntoYFiles(w, "3");
     ASSERT_EQ(w.chkPause.value(), 0);
-    ASSERT_EQ(w.pauseFlag, 0);
+    ASSERT_EQ(w.state().pauseFlag, 0);
 
     TextRecorder status(w.lblStatus.hwnd());
     std::vector<WhileOpen> seen;
@@ -117,7 +117,7 @@ TEST(Run, PauseTickedDuringTheRunTakesEffectFromTheNextPiece) {
     // The user's click on Pause waits in the queue; the run lets it through
     // before its first piece.
     PostMessageA(w.chkPause.hwnd(), BM_CLICK, 0, 0);
-    ASSERT_EQ(w.pauseFlag, 0);
+    ASSERT_EQ(w.state().pauseFlag, 0);
     w.cmdSPlit.click();
     win.settle();
 

@@ -72,15 +72,15 @@ TEST(Settings, StartUpComesBackOnTheSavedChoices) {
     EXPECT_EQ(w.cleavDir.path(), saved.path());
     EXPECT_EQ(w.fiInFile.path(), saved.path());
     EXPECT_EQ(w.fiInFile.fileName(), "b.txt");
-    EXPECT_EQ(w.inFileName, "b.txt");
+    EXPECT_EQ(w.state().inFileName, "b.txt");
     EXPECT_EQ(w.optSplitType.selected(), 1);
     EXPECT_EQ(w.optBytes.selected(), 2);
-    EXPECT_EQ(w.unitIndex, 2);
-    EXPECT_EQ(w.settingsOut.splitType, "1");
-    EXPECT_EQ(w.settingsOut.sizeOrCount, "1,000");
-    EXPECT_EQ(w.settingsOut.unit, "2");
+    EXPECT_EQ(w.state().unitIndex, 2);
+    EXPECT_EQ(w.state().settingsOut.splitType, "1");
+    EXPECT_EQ(w.state().settingsOut.sizeOrCount, "1,000");
+    EXPECT_EQ(w.state().settingsOut.unit, "2");
     EXPECT_EQ(w.txtByteSize.text(), "1000");  // the reader leaves the box alone
-    EXPECT_EQ(w.settingsIn.inputFile, "b.txt");
+    EXPECT_EQ(w.state().settingsIn.inputFile, "b.txt");
     EXPECT_TRUE(win.boxes.shown.empty());
 }
 
@@ -109,7 +109,7 @@ TEST(Settings, StartUpReadsNamesWrittenInUtf8AndByEarlierVersionsInTheSystemCode
                   "\r\n\r\n\r\n1\r\n1,000\r\n2\r\n");
         SplitterWindow win(start.path());
         EXPECT_EQ(win.w().cleavDir.path(), folder);
-        EXPECT_EQ(win.w().inFileName, c.file);
+        EXPECT_EQ(win.w().state().inFileName, c.file);
         EXPECT_TRUE(win.boxes.shown.empty());
     }
 }
@@ -125,9 +125,9 @@ TEST(Settings, StartUpPassesOverAShortOrOddFile) {
     {
         SplitterWindow win(start.path());
         EXPECT_EQ(win->cleavDir.path(), saved.path());
-        EXPECT_EQ(win->inFileName, "only.txt");
+        EXPECT_EQ(win->state().inFileName, "only.txt");
         EXPECT_EQ(win->optSplitType.selected(), 3);
-        EXPECT_EQ(win->settingsOut.splitType, "3");
+        EXPECT_EQ(win->state().settingsOut.splitType, "3");
         EXPECT_TRUE(win.boxes.shown.empty());
         EXPECT_EQ(programEnds(), 0);
     }
@@ -135,8 +135,8 @@ TEST(Settings, StartUpPassesOverAShortOrOddFile) {
     ini.write(drive + "\r\n" + (saved / "gone") + "\r\nonly.txt\r\n\r\n\r\n12\r\n\r\n\r\n");
     SplitterWindow win(start.path());
     EXPECT_EQ(win->cleavDir.path(), start.path());
-    EXPECT_EQ(win->inFileName, "here.txt");
-    EXPECT_EQ(win->settingsOut.splitType, "12");
+    EXPECT_EQ(win->state().inFileName, "here.txt");
+    EXPECT_EQ(win->state().settingsOut.splitType, "12");
     EXPECT_TRUE(win.boxes.shown.empty());
 }
 
@@ -152,11 +152,11 @@ TEST(Settings, LoadInTheOutputPhaseLeavesTheFileList) {
     ini.write(drive + "\r\n" + dir.path() + "\r\nIN.BIN\r\n" + drive + "\r\n" + out.path() + "\r\n2\r\n17\r\n0\r\n");
     w.mnuLoadINI_Click();
     EXPECT_EQ(w.cleavDir.path(), out.path());
-    EXPECT_EQ(w.outDirPath, out.path());
+    EXPECT_EQ(w.state().outDirPath, out.path());
     // The file list stays hidden and the chosen input stays chosen.
     EXPECT_FALSE(w.fiInFile.visible());
-    EXPECT_EQ(w.inDirPath, dir.path());
-    EXPECT_EQ(w.inFileName, "in.bin");
+    EXPECT_EQ(w.state().inDirPath, dir.path());
+    EXPECT_EQ(w.state().inFileName, "in.bin");
     EXPECT_EQ(w.optSplitType.selected(), 2);
     EXPECT_EQ(w.cboEqualNumber.text(), "17");
     ASSERT_FALSE(win.boxes.shown.empty());

@@ -21,9 +21,9 @@ TEST(Browsing, SubfolderAndDriveRootPrefixes) {
 
     w.cleavDir.setPath(dir / "sub");
     EXPECT_EQ(w.fiInFile.fileName(), "inside.txt");
-    EXPECT_EQ(w.inDirPath, dir / "sub");
-    EXPECT_EQ(w.inPrefix, dir / "sub\\");
-    EXPECT_EQ(w.inFileName, "inside.txt");
+    EXPECT_EQ(w.state().inDirPath, dir / "sub");
+    EXPECT_EQ(w.state().inPrefix, dir / "sub\\");
+    EXPECT_EQ(w.state().inFileName, "inside.txt");
     EXPECT_EQ(w.lblINorOUT.caption(), kFilePrompt + (dir / "sub\\inside.txt"));
     EXPECT_EQ(w.lblStatus.caption(), "File Size is: 5");
 
@@ -36,8 +36,8 @@ TEST(Browsing, SubfolderAndDriveRootPrefixes) {
         if (w.fiInFile.item(i) == "cleavo-root-probe.txt") at = i;
     ASSERT_GE(at, 0);
     w.fiInFile.setListIndex(at);
-    EXPECT_EQ(w.inPrefix, "C:\\");
-    EXPECT_EQ(w.inDirPath, "C:\\");
+    EXPECT_EQ(w.state().inPrefix, "C:\\");
+    EXPECT_EQ(w.state().inDirPath, "C:\\");
     EXPECT_EQ(w.lblINorOUT.caption(), std::string(kFilePrompt) + "C:\\cleavo-root-probe.txt");
     DeleteFileA(probe.c_str());
 }
@@ -48,14 +48,14 @@ TEST(Browsing, FolderWithoutFilesInEachPhase) {
     CreateDirectoryA((dir / "empty").c_str(), nullptr);
     SplitterWindow win(dir.path());
     frmSplitter& w = win.w();
-    ASSERT_EQ(w.inFileName, "keep.txt");
+    ASSERT_EQ(w.state().inFileName, "keep.txt");
 
     // File-choice phase: nothing to split there.
     w.cleavDir.setPath(dir / "empty");
     EXPECT_FALSE(w.cmdSPlit.enabled());
     EXPECT_EQ(w.lblStatus.caption(), "Cleavo Status.");
     EXPECT_EQ(w.lblINorOUT.caption(), kFilePrompt + (dir / "empty\\"));
-    EXPECT_EQ(w.inFileName, "keep.txt");
+    EXPECT_EQ(w.state().inFileName, "keep.txt");
     EXPECT_EQ(w.fiInFile.listIndex(), -1);
 
     // Output-choice phase: an empty folder is a fine place for pieces.
@@ -65,9 +65,9 @@ TEST(Browsing, FolderWithoutFilesInEachPhase) {
     EXPECT_TRUE(w.cmdSPlit.enabled());
     EXPECT_EQ(w.lblStatus.caption(), "Cleavo Status.");
     EXPECT_EQ(w.lblINorOUT.caption(), kFolderPrompt + (dir / "empty"));
-    EXPECT_EQ(w.outDirPath, dir / "empty");
-    EXPECT_EQ(w.inFileName, "keep.txt");
-    EXPECT_EQ(w.inDirPath, dir.path());
+    EXPECT_EQ(w.state().outDirPath, dir / "empty");
+    EXPECT_EQ(w.state().inFileName, "keep.txt");
+    EXPECT_EQ(w.state().inDirPath, dir.path());
 }
 
 TEST(Browsing, SizeTextsAroundTwoGigabytes) {
@@ -99,7 +99,7 @@ TEST(Browsing, PhaseSwitchAndClicksInTheOutputPhase) {
     SplitterWindow win(dir.path());
     frmSplitter& w = win.w();
     w.fiInFile.setListIndex(1);
-    ASSERT_EQ(w.inFileName, "two.txt");
+    ASSERT_EQ(w.state().inFileName, "two.txt");
 
     w.cmdSPlit.click();
     EXPECT_FALSE(w.fiInFile.visible());
@@ -107,21 +107,21 @@ TEST(Browsing, PhaseSwitchAndClicksInTheOutputPhase) {
     EXPECT_TRUE(w.cmdSPlit.enabled());
     EXPECT_TRUE(w.mnuCreate(1).enabled());
     EXPECT_EQ(w.lblINorOUT.caption(), kFolderPrompt + dir.path());
-    EXPECT_EQ(w.settingsOut.inputDrive, w.CleavDrive.drive());
-    EXPECT_EQ(w.settingsOut.inputFolder, dir.path());
-    EXPECT_EQ(w.settingsOut.inputFile, "two.txt");
+    EXPECT_EQ(w.state().settingsOut.inputDrive, w.CleavDrive.drive());
+    EXPECT_EQ(w.state().settingsOut.inputFolder, dir.path());
+    EXPECT_EQ(w.state().settingsOut.inputFile, "two.txt");
 
     // The file list is not in play now: a click on it changes nothing.
     const std::string status = w.lblStatus.caption();
     w.fiInFile.setListIndex(0);
-    EXPECT_EQ(w.inFileName, "two.txt");
+    EXPECT_EQ(w.state().inFileName, "two.txt");
     EXPECT_EQ(w.lblINorOUT.caption(), kFolderPrompt + dir.path());
     EXPECT_EQ(w.lblStatus.caption(), status);
 
     w.cleavDir.setPath(dir / "out");
-    EXPECT_EQ(w.outDirPath, dir / "out");
+    EXPECT_EQ(w.state().outDirPath, dir / "out");
     EXPECT_EQ(w.lblINorOUT.caption(), kFolderPrompt + (dir / "out"));
-    EXPECT_EQ(w.inDirPath, dir.path());
+    EXPECT_EQ(w.state().inDirPath, dir.path());
     EXPECT_TRUE(win.boxes.shown.empty());
 }
 
@@ -130,7 +130,7 @@ TEST(Browsing, OnlyTheFirstFocusOfTheDriveListReReads) {
     writeFile(dir / "a.txt", "a");
     SplitterWindow win(dir.path());
     frmSplitter& w = win.w();
-    ASSERT_TRUE(w.driveFocusDone);
+    ASSERT_TRUE(w.state().driveFocusDone);
     ASSERT_EQ(w.fiInFile.count(), 1);
 
     // A file appears; focusing the drive list again does not re-read (a
@@ -143,7 +143,7 @@ TEST(Browsing, OnlyTheFirstFocusOfTheDriveListReReads) {
     // The first focus of a fresh window does: it finds both files and
     // selects the first again.
     SplitterWindow second(dir.path());
-    EXPECT_TRUE(second->driveFocusDone);
+    EXPECT_TRUE(second->state().driveFocusDone);
     EXPECT_EQ(second->fiInFile.count(), 2);
     EXPECT_EQ(second->fiInFile.listIndex(), 0);
 }
@@ -164,7 +164,7 @@ TEST(Painting, RepaintReReadsTheFileListAndRestsTheStatus) {
     UpdateWindow(w.hwnd());
     EXPECT_EQ(w.fiInFile.count(), 3);
     EXPECT_EQ(w.fiInFile.listIndex(), 1);
-    EXPECT_EQ(w.inFileName, "b.txt");
+    EXPECT_EQ(w.state().inFileName, "b.txt");
     EXPECT_EQ(w.lblStatus.caption(), "Cleavo Status.");
 
     // In the output-choice phase a repaint changes nothing.

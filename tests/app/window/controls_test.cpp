@@ -98,7 +98,7 @@ TEST(Controls, FolderListAncestorsSubfoldersAndDoubleClick) {
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(w.cleavDir.path(), dir / "Beta");
     EXPECT_EQ(w.fiInFile.path(), dir / "Beta");
-    EXPECT_EQ(w.inFileName, "inside.txt");
+    EXPECT_EQ(w.state().inFileName, "inside.txt");
 
     // From code: the handler runs once per change, not for the same folder.
     w.cleavDir.setPath(dir.path());
@@ -139,11 +139,11 @@ TEST(Controls, FileListOrdinaryFilesSortedAndClicks) {
     };
     clickEntry(w.fiInFile.hwnd(), 1);
     EXPECT_EQ(clicks, 1);
-    EXPECT_EQ(w.inFileName, "b.txt");
+    EXPECT_EQ(w.state().inFileName, "b.txt");
     EXPECT_EQ(w.lblStatus.caption(), "File Size is: 2");
     w.fiInFile.setListIndex(0);
     EXPECT_EQ(clicks, 2);
-    EXPECT_EQ(w.inFileName, "A.txt");
+    EXPECT_EQ(w.state().inFileName, "A.txt");
     try {
         w.fiInFile.setListIndex(2);
         FAIL() << "selected past the end";
@@ -186,12 +186,12 @@ TEST(Controls, OptionAndCheckClicksRunTheirHandlerOnce) {
 
     SendMessageA(w.chkPause.hwnd(), BM_CLICK, 0, 0);
     EXPECT_EQ(pauseClicks, 1);
-    EXPECT_EQ(w.pauseFlag, 1);
+    EXPECT_EQ(w.state().pauseFlag, 1);
     w.chkPause.setValue(1);  // no change, no click
     EXPECT_EQ(pauseClicks, 1);
     SendMessageA(w.chkPause.hwnd(), BM_CLICK, 0, 0);
     EXPECT_EQ(pauseClicks, 2);
-    EXPECT_EQ(w.pauseFlag, 0);
+    EXPECT_EQ(w.state().pauseFlag, 0);
 
     // chkPGP cannot be ticked.
     SendMessageA(w.chkPGP.hwnd(), BM_CLICK, 0, 0);

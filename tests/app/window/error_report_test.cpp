@@ -25,7 +25,7 @@ TEST(ErrorReport, FileRemovedAfterTheListWasRead) {
     // The steps before the failure stay done; then the reset chose the first file.
     EXPECT_EQ(w.cboEqualNumber.text(), "2");
     EXPECT_EQ(w.fiInFile.listIndex(), 0);
-    EXPECT_EQ(w.inFileName, "a.txt");
+    EXPECT_EQ(w.state().inFileName, "a.txt");
     EXPECT_EQ(programEnds(), 0);
 }
 
@@ -47,7 +47,7 @@ TEST(ErrorReport, RepaintWithTheSelectionPastTheEndOfTheList) {
     EXPECT_EQ(win.boxes.shown[0].text, expectedReport(380, "Invalid property value", 40, "Form_Paint"));
     EXPECT_EQ(win.boxes.shown.size(), 1u);
     EXPECT_EQ(w.fiInFile.listIndex(), 0);
-    EXPECT_EQ(w.inFileName, "a.txt");
+    EXPECT_EQ(w.state().inFileName, "a.txt");
 }
 
 TEST(ErrorReport, AFileThatCannotBeMeasuredIsReportedOnce) {
@@ -94,6 +94,6 @@ TEST(ErrorReport, AListedFolderThatVanishesIsReportedOnceNotAtEveryRepaint) {
     // Another folder is listed as usual.
     w.cleavDir.setPath(dir.path());
     EXPECT_EQ(w.fiInFile.count(), 1);
-    EXPECT_EQ(w.inFileName, "keep.txt");
+    EXPECT_EQ(w.state().inFileName, "keep.txt");
     EXPECT_EQ(win.boxes.shown.size(), 1u);
 }

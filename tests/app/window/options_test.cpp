@@ -16,39 +16,39 @@ TEST(SplitType, ExtraInputsAndSettingsEntries) {
     EXPECT_TRUE(w.txtByteSize.visible());
     for (auto& b : w.optBytesButton) EXPECT_TRUE(b.visible());
     EXPECT_FALSE(w.cboEqualNumber.visible());
-    EXPECT_EQ(w.settingsOut.splitType, "1");
-    EXPECT_EQ(w.settingsOut.sizeOrCount, "1000");
-    EXPECT_EQ(w.settingsOut.unit, "1");
+    EXPECT_EQ(w.state().settingsOut.splitType, "1");
+    EXPECT_EQ(w.state().settingsOut.sizeOrCount, "1000");
+    EXPECT_EQ(w.state().settingsOut.unit, "1");
 
     // The unit is remembered at once, the settings entry only at the next
     // click of the equal-size type.
     w.optBytesButton[2].setValue(true);
-    EXPECT_EQ(w.unitIndex, 2);
-    EXPECT_EQ(w.settingsOut.unit, "1");
+    EXPECT_EQ(w.state().unitIndex, 2);
+    EXPECT_EQ(w.state().settingsOut.unit, "1");
 
     w.optSplitTypeButton[2].setValue(true);
     EXPECT_FALSE(w.txtByteSize.visible());
     EXPECT_TRUE(w.cboEqualNumber.visible());
-    EXPECT_EQ(w.settingsOut.splitType, "2");
-    EXPECT_EQ(w.settingsOut.sizeOrCount, "2");
+    EXPECT_EQ(w.state().settingsOut.splitType, "2");
+    EXPECT_EQ(w.state().settingsOut.sizeOrCount, "2");
 
     w.optSplitTypeButton[1].setValue(true);
-    EXPECT_EQ(w.settingsOut.unit, "2");
+    EXPECT_EQ(w.state().settingsOut.unit, "2");
 
     // The user clicks "KB", types another size, then clicks the chosen
     // "Split for &Equal size" again: the record takes both.
     SendMessageA(w.optBytesButton[1].hwnd(), BM_CLICK, 0, 0);
     w.txtByteSize.setText("720");
-    EXPECT_EQ(w.settingsOut.unit, "2");
+    EXPECT_EQ(w.state().settingsOut.unit, "2");
     SendMessageA(w.optSplitTypeButton[1].hwnd(), BM_CLICK, 0, 0);
-    EXPECT_EQ(w.settingsOut.sizeOrCount, "720");
-    EXPECT_EQ(w.settingsOut.unit, "1");
+    EXPECT_EQ(w.state().settingsOut.sizeOrCount, "720");
+    EXPECT_EQ(w.state().settingsOut.unit, "1");
     w.optSplitTypeButton[3].setValue(true);
     EXPECT_FALSE(w.txtByteSize.visible());
     EXPECT_FALSE(w.cboEqualNumber.visible());
     for (auto& b : w.optBytesButton) EXPECT_FALSE(b.visible());
-    EXPECT_EQ(w.settingsOut.splitType, "3");
-    EXPECT_EQ(w.settingsOut.sizeOrCount, "720");  // other types leave entries 7 and 8
+    EXPECT_EQ(w.state().settingsOut.splitType, "3");
+    EXPECT_EQ(w.state().settingsOut.sizeOrCount, "720");  // other types leave entries 7 and 8
     EXPECT_TRUE(win.boxes.shown.empty());
 }
 
@@ -76,7 +76,7 @@ TEST(SplitType, ArrowKeysMoveThroughAGroupInScreenOrder) {
     press(win, VK_DOWN);
     EXPECT_EQ(w.optBytes.selected(), 2);
     EXPECT_TRUE(w.optBytesButton[2].hasFocus());
-    EXPECT_EQ(w.unitIndex, 2);
+    EXPECT_EQ(w.state().unitIndex, 2);
     press(win, VK_UP);
     press(win, VK_LEFT);
     EXPECT_EQ(w.optBytes.selected(), 0);
@@ -131,9 +131,9 @@ TEST(AdvancedOptions, DeletePartialAndTheAnnouncedResume) {
     frmSplitter& w = win.w();
 
     w.mnuAdvanced(1).setValue(1);
-    EXPECT_TRUE(w.deletePartialFlag);
+    EXPECT_TRUE(w.state().deletePartialFlag);
     w.mnuAdvanced(1).setValue(0);
-    EXPECT_FALSE(w.deletePartialFlag);
+    EXPECT_FALSE(w.state().deletePartialFlag);
     EXPECT_TRUE(win.boxes.shown.empty());
 
     const std::string notice = "This option available soon!\r\n\r\nNote: Delete Partial files must be unchecked!";
@@ -153,7 +153,7 @@ TEST(AdvancedOptions, DeletePartialAndTheAnnouncedResume) {
     bool flagWhileShown = true;
     int box1WhileShown = -1;
     win.boxes.whileShown = [&](const ShownBox&) {
-        flagWhileShown = w.deletePartialFlag;
+        flagWhileShown = w.state().deletePartialFlag;
         box1WhileShown = w.mnuAdvanced(1).value();
         box2WhileShown = w.mnuAdvanced(2).value();
     };
@@ -164,7 +164,7 @@ TEST(AdvancedOptions, DeletePartialAndTheAnnouncedResume) {
     EXPECT_EQ(box2WhileShown, 0);
     EXPECT_EQ(w.mnuAdvanced(1).value(), 0);
     EXPECT_EQ(w.mnuAdvanced(2).value(), 0);
-    EXPECT_FALSE(w.deletePartialFlag);
+    EXPECT_FALSE(w.state().deletePartialFlag);
 }
 
 TEST(Pause, FlagFollowsTheBoxAlsoAfterTheReset) {
@@ -172,12 +172,12 @@ TEST(Pause, FlagFollowsTheBoxAlsoAfterTheReset) {
     SplitterWindow win(dir.path());
     frmSplitter& w = win.w();
     w.chkPause.setValue(1);
-    EXPECT_EQ(w.pauseFlag, 1);
+    EXPECT_EQ(w.state().pauseFlag, 1);
     w.chkPause.setValue(0);
-    EXPECT_EQ(w.pauseFlag, 0);
+    EXPECT_EQ(w.state().pauseFlag, 0);
     // The reset leaves the box as the user set it, and the flag with it.
     w.chkPause.setValue(1);
     w.Form_Load();
     EXPECT_EQ(w.chkPause.value(), 1);
-    EXPECT_EQ(w.pauseFlag, 1);
+    EXPECT_EQ(w.state().pauseFlag, 1);
 }

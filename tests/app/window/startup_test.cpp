@@ -20,15 +20,15 @@ TEST(StartUp, FirstStartInAFolderWithFiles) {
     EXPECT_EQ(w.fiInFile.listIndex(), 0);
     EXPECT_EQ(w.fiInFile.fileName(), "a.bin");
     EXPECT_EQ(w.lblINorOUT.caption(), "Choose file to split: -->  " + dir.path() + "\\a.bin");
-    EXPECT_EQ(w.inPrefix, dir.path() + "\\");
-    EXPECT_EQ(w.inDirPath, dir.path());
-    EXPECT_EQ(w.inFileName, "a.bin");
-    EXPECT_EQ(w.settingsOut.splitType, "3");
-    EXPECT_EQ(w.settingsOut.sizeOrCount, "1");
-    EXPECT_EQ(w.settingsOut.unit, "0");
-    EXPECT_EQ(w.unitIndex, 1);
-    EXPECT_EQ(w.maxFiles, 99);
-    EXPECT_EQ(w.pauseFlag, 0);
+    EXPECT_EQ(w.state().inPrefix, dir.path() + "\\");
+    EXPECT_EQ(w.state().inDirPath, dir.path());
+    EXPECT_EQ(w.state().inFileName, "a.bin");
+    EXPECT_EQ(w.state().settingsOut.splitType, "3");
+    EXPECT_EQ(w.state().settingsOut.sizeOrCount, "1");
+    EXPECT_EQ(w.state().settingsOut.unit, "0");
+    EXPECT_EQ(w.state().unitIndex, 1);
+    EXPECT_EQ(w.state().maxFiles, 99);
+    EXPECT_EQ(w.state().pauseFlag, 0);
 
     // As designed: Zip size and KB chosen, extra inputs hidden, PGP unavailable.
     EXPECT_EQ(w.optSplitType.selected(), 3);
@@ -41,7 +41,7 @@ TEST(StartUp, FirstStartInAFolderWithFiles) {
     EXPECT_TRUE(w.cmdSPlit.enabled());
     EXPECT_TRUE(w.fiInFile.visible());
     EXPECT_EQ(w.txtByteSize.text(), "1000");
-    EXPECT_TRUE(w.driveFocusDone);
+    EXPECT_TRUE(w.state().driveFocusDone);
     // The first paint follows the first focus and rests the status line.
     EXPECT_EQ(w.lblStatus.caption(), "Cleavo Status.");
     EXPECT_TRUE(win.boxes.shown.empty());
@@ -72,5 +72,5 @@ TEST(StartUp, ResetRefillsThePieceCountList) {
     EXPECT_EQ(w.cboEqualNumber.count(), 98);
     EXPECT_EQ(w.cboEqualNumber.text(), "2");
     EXPECT_EQ(w.fiInFile.listIndex(), 0);
-    EXPECT_EQ(w.inFileName, "a.txt");
+    EXPECT_EQ(w.state().inFileName, "a.txt");
 }
