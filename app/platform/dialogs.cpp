@@ -3,10 +3,11 @@
 #include <windows.h>
 
 #include "platform/modal_dialog.h"
+#include "res/version.h"
 
 namespace platform {
 
-const char* const kAppTitle = "Cleavo File Splitter";
+const char* const kAppTitle = CLEAVO_APP_TITLE;
 
 namespace {
 DialogSeam* seam = nullptr;

@@ -3,4 +3,6 @@
 #pragma once
 #include "cleavo_version.h"
 #define CLEAVO_TITLE "cleavo"
+// The window's title, every message box's and the program's description.
+#define CLEAVO_APP_TITLE "Cleavo File Splitter"
 #define IDI_CLEAVO 1

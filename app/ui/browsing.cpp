@@ -59,12 +59,12 @@ void frmSplitter::cleavDir_Change() {
             step(27);
             if (!inOutputChoicePhase()) cmdSPlit.setEnabled(false);
             step(28);
-            lblStatus.setCaption("Cleavo Status.");
+            lblStatus.setCaption(split::kStatusPlanning);
         }
         step(30);
         if (inOutputChoicePhase()) {
             step(40);
-            lblINorOUT.setCaption("Choose output folder: --> " + cleavDir.path());
+            lblINorOUT.setCaption(split::outputFolderPrompt(cleavDir.path()));
             step(50);
             state_.outDirPath = cleavDir.path();
             return;

@@ -21,7 +21,7 @@ const COLORREF kPaleYellow = RGB(255, 255, 128);  // &H0080FFFF
 
 platform::FormStyle mainWindowStyle() {
     platform::FormStyle s;
-    s.caption = "Cleavo File Splitter";
+    s.caption = platform::kAppTitle;
     s.clientWidth = 9420;
     s.clientHeight = 4800;
     s.back = kGrey;

@@ -3,6 +3,7 @@
 
 #include <exception>
 
+#include "platform/dialogs.h"
 #include "platform/message_loop.h"
 #include "platform/runtime_error.h"
 #include "ui/frm_splitter.h"
@@ -15,7 +16,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     } catch (const std::exception& e) {
         // Nothing of the window can be trusted: say why, and end.
         MessageBoxA(nullptr, (std::string("Cleavo cannot open its window: ") + e.what()).c_str(),
-                    "Cleavo File Splitter", MB_OK | MB_ICONERROR);
+                    platform::kAppTitle, MB_OK | MB_ICONERROR);
         return 1;
     }
     return platform::runMessageLoop();

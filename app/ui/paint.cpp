@@ -1,4 +1,5 @@
 // Every repaint brings the file list up to date and rests the status line.
+#include "split/messages.h"
 #include "ui/frm_splitter.h"
 
 void frmSplitter::Form_Paint() {
@@ -8,6 +9,6 @@ void frmSplitter::Form_Paint() {
         step(20);
         reReadFileListKeepingSelection();
         if (fiInFile.count() > 0) fiInFile.setListIndex(state_.savedFileIndex);
-        lblStatus.setCaption("Cleavo Status.");
+        lblStatus.setCaption(split::kStatusPlanning);
     });
 }

@@ -86,5 +86,5 @@ void frmSplitter::backToFileChoice() {
 void frmSplitter::restartAsAtStartUp() {
     setHourglass(false);
     backToFileChoice();
-    lblStatus.setCaption("Cleavo Status.");  // as the first paint leaves it
+    lblStatus.setCaption(split::kStatusPlanning);  // as the first paint leaves it
 }
