@@ -1,5 +1,7 @@
 #include "split/prepare.h"
 
+#include <optional>
+
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/guarded.h"
@@ -22,155 +24,177 @@ using platform::step;
 
 namespace {
 
-void refuse(Preparation& prep, const std::string& text = "", unsigned icon = 0,
-            Refusal::Then then = Refusal::Then::kEnableSplit) {
-    prep.ready = false;
-    prep.refusal.text = text;
-    prep.refusal.icon = icon;
-    prep.refusal.then = then;
+// What the checks work on, and fill in, one after the other.
+struct Preparing {
+    const SplitChoices& choices;
+    PrepareView& view;
+    SplitJob job;
+    std::string sizeText = std::string(20, ' ');
+    // The pieces "Delete partial" removes, and the bytes they free.
+    std::vector<std::string> oldPieces;
+    int64_t oldPieceBytes = 0;
+    Plan plan;
+};
+
+using Outcome = std::optional<Refusal>;
+const Outcome kGoOn = std::nullopt;
+
+Refusal refusal(const std::string& text = "", unsigned icon = 0, Refusal::Then then = Refusal::Then::kEnableSplit,
+                bool fileUnusable = false) {
+    return Refusal{text, icon, then, fileUnusable};
+}
+
+// A size that reads as no number, or no output folder at all.
+Outcome checkRequest(Preparing& p) {
+    step(30);
+    step(35);
+    if (!platform::readsAsNumber(p.choices.typedSize)) return refusal();
+    step(40);
+    if (!platform::anythingExists(p.choices.outFolder) && p.choices.outDrive.empty()) {
+        step(50);
+        return refusal(kNoOutputFolder, platform::kExclamation, Refusal::Then::kFocusFolders);
+    }
+    step(70);
+    p.job.inPath = platform::joinFolder(p.choices.inDir, p.choices.inFileName);
+    p.view.outputAccepted();
+    return kGoOn;
+}
+
+// The names the split writes: none of them the input, a device or the file's
+// own rebuilt name.
+Outcome checkNames(Preparing& p) {
+    step(100);
+    step(110);
+    step(130);
+    // The folder is fixed for the whole run: a folder chosen while pieces are
+    // being written must not scatter them or their batch file.
+    p.job.outputs = SplitOutputs(p.choices.outFolder, p.choices.inFileName);
+    step(140);
+    const SplitOutputs& out = p.job.outputs;
+    // Nothing may delete or overwrite the input itself, whatever path reaches it.
+    const std::string clash = inputTargetClash(p.job, p.choices.inDir, p.choices.inFileName);
+    if (!clash.empty()) return refusal(clash, platform::kExclamation);
+    // Only another name helps for the rest. The piece count is not known yet:
+    // every piece number the run may write.
+    std::string renameIt = rebuildsItselfText(out);
+    if (renameIt.empty()) renameIt = reservedNameRefusal(p.choices.inFileName, out.names(1, kMaxPieces));
+    if (!renameIt.empty()) return refusal(renameIt, platform::kExclamation, Refusal::Then::kEnableSplit, true);
+    return kGoOn;
+}
+
+// Old pieces asked to be deleted go only once every check has passed, but
+// the space they free counts already.
+Outcome findOldPieces(Preparing& p) {
+    step(145);
+    if (!p.choices.deletePartial) return kGoOn;
+    for (int n = 1; n <= kMaxPieces; ++n) {
+        step(147);
+        platform::FileStamp stamp;
+        const std::string path = p.job.outputs.piecePath(n);
+        if (platform::ordinaryFileExists(path) && platform::stampFile(path, stamp)) {
+            p.oldPieces.push_back(p.job.outputs.pieceName(n));
+            p.oldPieceBytes += static_cast<int64_t>(stamp.length);
+        }
+        step(149);
+    }
+    return kGoOn;
+}
+
+// The input as the library sees it: its size, and whether it can be held
+// open, unchanged by others, through the run.
+Outcome measureInput(Preparing& p) {
+    SplitJob& job = p.job;
+    step(150);
+    // Else the library has said that it cannot open the file: it has gone
+    // since it was chosen, or its name cannot be passed on.
+    if (!bigFileSize(job.inPath, p.sizeText)) return refusal("", 0, Refusal::Then::kNothing, true);
+    if (!platform::openableDenyingWrites(job.inPath))
+        return refusal(inputNotOpenText(job.inPath), platform::kCritical, Refusal::Then::kNothing, true);
+    job.stamped = platform::stampFile(job.inPath, job.inputStamp);
+    step(160);
+    job.fileSize = platform::leadingWholeNumber(p.sizeText);
+    step(165);
+    if (job.fileSize > kQuestionAbove) {
+        step(170);
+        if (!p.view.confirm(sizeQuestion(job.fileSize))) {
+            step(180);
+            return refusal();
+        }
+    }
+    return kGoOn;
+}
+
+// Without pauses to change disks, the whole file must fit in the folder.
+Outcome checkSpace(Preparing& p) {
+    step(252);
+    p.job.freeBytes = freeBytesIn(p.job.outputs.folder()) + p.oldPieceBytes;
+    step(258);
+    if (p.job.fileSize > p.job.freeBytes && !p.choices.pause) {
+        step(260);
+        return refusal(capacityReport(p.job.fileSize, p.job.freeBytes), platform::kCritical,
+                       Refusal::Then::kEnableSplitFirst);
+    }
+    return kGoOn;
+}
+
+Outcome planThePieces(Preparing& p) {
+    step(270);
+    step(280);
+    PlanRequest request;
+    request.splitType = p.choices.splitType;
+    request.fileSize = p.job.fileSize;
+    request.maxFiles = p.choices.maxFiles;
+    if (request.splitType == kEqualSize) {
+        step(370);
+        double size = platform::roundHalfAway(platform::numberOf(p.choices.typedSize));
+        step(380);
+        request.typedSize = size * static_cast<double>(unitBytes(p.choices.unit));
+    } else if (request.splitType == kIntoYFiles) {
+        step(420);
+        if (!platform::readsAsNumber(p.choices.pieceCountText)) throw RuntimeError(platform::kTypeMismatch);
+        request.yCount = platform::numberOf(p.choices.pieceCountText);
+    }
+    p.plan = planPieces(request);
+    step(p.plan.line);
+    if (p.plan.outcome == PlanOutcome::kDivisionByZero) throw RuntimeError(platform::kDivisionByZero);
+    if (p.plan.outcome != PlanOutcome::kOk)
+        return refusal(refusalText(p.plan.outcome), refusalIcon(p.plan.outcome), Refusal::Then::kEnableSplit,
+                       p.plan.outcome == PlanOutcome::kEmptyFile);
+    p.job.pieceSize = p.plan.pieceSize;
+    p.job.pieceCount = p.plan.pieceCount;
+    return kGoOn;
+}
+
+// The output folder takes the planned files: nothing in the way, pieces no
+// larger than its file system holds (a FAT drive, no file of 4 GiB).
+Outcome checkOutputFolder(Preparing& p) {
+    const SplitOutputs& out = p.job.outputs;
+    const std::string inTheWay = nameInTheWay(out.folder(), out.names(1, p.job.pieceCount));
+    if (!inTheWay.empty()) return refusal(inTheWay, platform::kExclamation);
+    const std::string fileSystem = platform::fileSystemOf(out.folder());
+    if (p.job.pieceSize > largestFileOn(fileSystem))
+        return refusal(pieceTooLargeForDrive(out.folder(), fileSystem, p.job.pieceSize), platform::kExclamation);
+    return kGoOn;
+}
+
+// What already stands at the names: another file's split and the user's own
+// files are replaced only when the user says so.
+Outcome askAboutWhatIsThere(Preparing& p) {
+    const SplitOutputs& out = p.job.outputs;
+    const int touched = p.choices.deletePartial ? kMaxPieces : p.job.pieceCount;
+    if (!mayReplace(out, out.names(1, touched), p.choices.deletePartial, p.view, p.job.removeFirst)) return refusal();
+    p.job.removeFirst.insert(p.job.removeFirst.end(), p.oldPieces.begin(), p.oldPieces.end());
+    return kGoOn;
 }
 
 }  // namespace
 
-void prepareJob(const SplitChoices& choices, PrepareView& view, Preparation& prep) {
-    SplitJob& job = prep.job;
-    step(30);
-    std::string sizeText(20, ' ');
-    step(35);
-    if (!platform::readsAsNumber(choices.typedSize)) return refuse(prep);
-
-    step(40);
-    if (!platform::anythingExists(choices.outFolder) && choices.outDrive.empty()) {
-        step(50);
-        return refuse(prep, kNoOutputFolder, platform::kExclamation, Refusal::Then::kFocusFolders);
-    }
-
-    step(70);
-    job.inPath = platform::joinFolder(choices.inDir, choices.inFileName);
-    view.outputAccepted();
-    step(100);
-    step(110);
-    step(130);
-    prep.fileUnusable = true;  // a name too short to name its pieces
-    // The folder is fixed for the whole run: a folder chosen while pieces are
-    // being written must not scatter them or their batch file.
-    job.outputs = SplitOutputs(choices.outFolder, choices.inFileName);
-    prep.fileUnusable = false;
-    step(140);
-    const SplitOutputs& out = job.outputs;
-
-    // Nothing may delete or overwrite the input itself, whatever path reaches
-    // it, nor rebuild the file over its own batch file, joiner or pieces.
-    std::string clash = inputTargetClash(job, choices.inDir, choices.inFileName);
-    if (!clash.empty()) return refuse(prep, clash, platform::kExclamation);
-    clash = rebuildsItselfText(out);
-    if (!clash.empty()) {
-        prep.fileUnusable = true;  // only another name helps
-        return refuse(prep, clash, platform::kExclamation);
-    }
-
-    // Before anything is deleted or written: names Windows keeps for devices.
-    // The piece count is not known yet: every piece number the run may write.
-    const std::string reserved = reservedNameRefusal(choices.inFileName, out.names(1, kMaxPieces));
-    if (!reserved.empty()) {
-        prep.fileUnusable = true;  // only another name helps
-        return refuse(prep, reserved, platform::kExclamation);
-    }
-
-    // Old pieces go only once every check has passed, but the space they
-    // free counts already.
-    step(145);
-    std::vector<std::string> oldPieces;
-    int64_t oldPieceBytes = 0;
-    if (choices.deletePartial) {
-        for (int n = 1; n <= kMaxPieces; ++n) {
-            step(147);
-            platform::FileStamp stamp;
-            if (platform::ordinaryFileExists(out.piecePath(n)) && platform::stampFile(out.piecePath(n), stamp)) {
-                oldPieces.push_back(out.pieceName(n));
-                oldPieceBytes += static_cast<int64_t>(stamp.length);
-            }
-            step(149);
-        }
-    }
-
-    step(150);
-    if (!bigFileSize(job.inPath, sizeText)) {
-        // The library has said that it cannot open the file: it has gone since
-        // it was chosen, or its name cannot be passed on.
-        prep.fileUnusable = true;
-        return refuse(prep, "", 0, Refusal::Then::kNothing);
-    }
-    // The library opens the input for the first piece and keeps others from
-    // writing it: where that cannot be done, nothing is touched.
-    if (!platform::openableDenyingWrites(job.inPath)) {
-        prep.fileUnusable = true;
-        return refuse(prep, inputNotOpenText(job.inPath), platform::kCritical, Refusal::Then::kNothing);
-    }
-    job.stamped = platform::stampFile(job.inPath, job.inputStamp);
-    step(160);
-    job.fileSize = platform::leadingWholeNumber(sizeText);
-
-    step(165);
-    if (job.fileSize > kQuestionAbove) {
-        step(170);
-        if (!view.confirm(sizeQuestion(job.fileSize))) {
-            step(180);
-            return refuse(prep);
-        }
-    }
-
-    step(252);
-    job.freeBytes = freeBytesIn(out.folder()) + oldPieceBytes;
-    step(258);
-    if (job.fileSize > job.freeBytes && !choices.pause) {
-        step(260);
-        return refuse(prep, capacityReport(job.fileSize, job.freeBytes), platform::kCritical,
-                      Refusal::Then::kEnableSplitFirst);
-    }
-
-    step(270);
-    step(280);
-    const double unitBytes = static_cast<double>(split::unitBytes(choices.unit));
-    PlanRequest request;
-    request.splitType = choices.splitType;
-    request.fileSize = job.fileSize;
-    request.maxFiles = choices.maxFiles;
-    if (request.splitType == kEqualSize) {
-        step(370);
-        double size = platform::roundHalfAway(platform::numberOf(choices.typedSize));
-        step(380);
-        request.typedSize = size * unitBytes;
-    } else if (request.splitType == kIntoYFiles) {
-        step(420);
-        if (!platform::readsAsNumber(choices.pieceCountText)) throw RuntimeError(platform::kTypeMismatch);
-        request.yCount = platform::numberOf(choices.pieceCountText);
-    }
-    Plan plan = planPieces(request);
-    step(plan.line);
-    if (plan.outcome == PlanOutcome::kDivisionByZero) throw RuntimeError(platform::kDivisionByZero);
-    if (plan.outcome != PlanOutcome::kOk) {
-        prep.fileUnusable = plan.outcome == PlanOutcome::kEmptyFile;
-        return refuse(prep, refusalText(plan.outcome), refusalIcon(plan.outcome));
-    }
-
-    const std::string inTheWay = nameInTheWay(out.folder(), out.names(1, plan.pieceCount));
-    if (!inTheWay.empty()) return refuse(prep, inTheWay, platform::kExclamation);
-
-    // A FAT drive holds no file of 4 GiB or more: refused before the first byte.
-    const std::string fileSystem = platform::fileSystemOf(out.folder());
-    if (plan.pieceSize > largestFileOn(fileSystem))
-        return refuse(prep, pieceTooLargeForDrive(out.folder(), fileSystem, plan.pieceSize), platform::kExclamation);
-
-    // What already stands at the names: another file's split and the user's
-    // own files are replaced only when the user says so.
-    if (!mayReplace(out, out.names(1, choices.deletePartial ? kMaxPieces : plan.pieceCount), choices.deletePartial,
-                    view, job.removeFirst))
-        return refuse(prep);
-    for (const std::string& piece : oldPieces) job.removeFirst.push_back(piece);
-    job.pieceSize = plan.pieceSize;
-    job.pieceCount = plan.pieceCount;
-    prep.ready = true;
+Preparation prepareJob(const SplitChoices& choices, PrepareView& view) {
+    Preparing p{choices, view, SplitJob(), std::string(20, ' '), {}, 0, Plan()};
+    for (auto check : {checkRequest, checkNames, findOldPieces, measureInput, checkSpace, planThePieces,
+                       checkOutputFolder, askAboutWhatIsThere})
+        if (Outcome refused = check(p)) return *refused;
+    return p.job;
 }
 
 bool mayReplace(const SplitOutputs& outputs, const std::vector<std::string>& names, bool piecesAreOurs,

@@ -1,8 +1,8 @@
 // The second click of the Split button up to its first piece: the request
-// checked, old pieces deleted when asked, the input measured and the pieces
-// planned, from the window's choices alone.
+// checked by a list of small checks, each of which may refuse.
 #pragma once
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "split/job.h"
@@ -37,18 +37,20 @@ struct Refusal {
         kFocusFolders,      // the message, then the folder list focused
         kNothing,           // the library has said why
     } then = Then::kEnableSplit;
-};
-
-struct Preparation {
-    bool ready = false;
-    SplitJob job;      // when ready
-    Refusal refusal;   // when not
-    // The chosen file itself is to blame (gone, empty, a name too short for
-    // its pieces): set also when a run-time error leaves prepareJob.
+    // The chosen file itself is to blame (gone, empty, a name no split can
+    // use): another try would fail alike, so the window goes back to
+    // choosing a file.
     bool fileUnusable = false;
 };
 
-void prepareJob(const SplitChoices& choices, PrepareView& view, Preparation& prep);
+// A job ready to run, or why there is none. Nothing on disk has changed
+// either way: what the job removes goes when it runs.
+using Preparation = std::variant<SplitJob, Refusal>;
+
+// The request checked, the input measured and the pieces planned, from the
+// window's choices alone, asking the user where the checks need it;
+// run-time errors go to the caller.
+Preparation prepareJob(const SplitChoices& choices, PrepareView& view);
 
 // Surveys the folder for `names` and asks about another file's split and the
 // user's own files there; false when the user keeps them. Otherwise adds what

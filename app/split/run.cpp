@@ -132,99 +132,122 @@ bool newDiskAccepted(const SplitJob& job, int nextPiece, RunView& view) {
     return true;
 }
 
-RunResult writePieces(const SplitJob& job, RunView& view) {
-    RunResult result;
-    InputHashes hashes;
-    bool inputCutShort = false;
-    // Each piece's hashes run beside the copy of the next piece, off the
-    // window's thread; reading past the input's end means it was shortened
-    // since it was measured.
-    auto hashing = [&](const std::function<void()>& work) {
+// The pieces of one run, one after the other; each step says whether the
+// run goes on, and end() is the one way a run ends short of its records.
+class PieceRun {
+public:
+    PieceRun(const SplitJob& job, RunView& view) : job_(job), view_(view) {}
+
+    RunResult run() {
+        step(500);
+        for (int pieceNo = 1; pieceNo <= job_.pieceCount; ++pieceNo) {
+            if (!writeOne(pieceNo)) return result_;
+            if (cutShort_) break;
+            if (!between(pieceNo)) return result_;
+            if (cutShort_) break;
+        }
+        if (!cutShort_ && !hashing([&] { hashes_.settle(); })) cutShort_ = true;
+        if (view_.windowGone()) return end(RunEnd::kWindowGone);
+        if (cutShort_ || inputChanged(job_)) {
+            view_.showHourglass(false);
+            view_.enableSplitButton();
+            view_.tell(inputChangedMessage(job_.inPath), platform::kCritical);
+            return end(RunEnd::kInputChanged);
+        }
+        writeRecords(job_, kitOf(job_, hashes_), view_, result_);
+        result_.end = RunEnd::kPiecesWritten;
+        return result_;
+    }
+
+private:
+    // How a run ends short: the whole pieces written stay, no records are
+    // written; a gone window is touched no more.
+    RunResult end(RunEnd how) {
+        if (how != RunEnd::kWindowGone) view_.showHourglass(false);
+        result_.end = how;
+        return result_;
+    }
+
+    bool stopped(RunEnd how) {
+        end(how);
+        return false;
+    }
+
+    // Hashes run off the window's thread, beside the copy of the next piece;
+    // reading past the input's end means it was shortened since it was measured.
+    bool hashing(const std::function<void()>& work) {
         try {
-            view.whileWindowWaits(work, [] {});
+            view_.whileWindowWaits(work, [] {});
             return true;
         } catch (const platform::RuntimeError& e) {
             if (e.number() != platform::kInputPastEnd) throw;
             return false;
         }
-    };
-    // How a run that stops short ends: the pieces written stay, the window
-    // is ready for another try.
-    // A gone window is touched no more.
-    auto stop = [&](RunEnd end) {
-        if (end != RunEnd::kWindowGone) view.showHourglass(false);
-        result.end = end;
-        return result;
-    };
-    int64_t pieceStart = 0;
-    step(500);
-    int64_t pieceEnd = job.pieceSize;
-    for (int pieceNo = 1; pieceNo <= job.pieceCount; ++pieceNo) {
+    }
+
+    // Piece pieceNo written through the library, checked on the disk and
+    // hashed; false when the run has ended.
+    bool writeOne(int pieceNo) {
         step(540);
-        std::string piece = job.outputs.piecePath(pieceNo);
+        const std::string piece = job_.outputs.piecePath(pieceNo);
         step(550);
-        view.doEvents();
+        view_.doEvents();
         step(560);
         PieceWatch watch(piece);
-        bool copied = writePiece(job, piece, pieceStart, pieceEnd, pieceNo, view);
+        const bool copied = writePiece(job_, piece, start_, end_, pieceNo, view_);
         step(570);
-        if (view.windowGone()) return stop(RunEnd::kWindowGone);
+        if (view_.windowGone()) return stopped(RunEnd::kWindowGone);
         if (!copied) {
             // The library has told the user; the whole pieces before stay.
             watch.dropUnfinished();
-            return stop(RunEnd::kPieceFailed);
+            return stopped(RunEnd::kPieceFailed);
         }
-        if (stopUnlessWhole(job, watch, pieceLength(pieceStart, pieceEnd, job.fileSize), view))
-            return stop(RunEnd::kPieceFailed);
+        if (stopUnlessWhole(job_, watch, pieceLength(start_, end_, job_.fileSize), view_))
+            return stopped(RunEnd::kPieceFailed);
         step(575);
         // The last pieces may reach past the input's end: they hold what is left.
-        const int64_t first = std::min(pieceStart, job.fileSize), last = std::min(pieceEnd, job.fileSize);
-        if (!hashing([&] { hashes.addPiece(job.inPath, first, last); })) {
-            inputCutShort = true;
-            break;
-        }
+        const int64_t first = std::min(start_, job_.fileSize), last = std::min(end_, job_.fileSize);
+        if (!hashing([&] { hashes_.addPiece(job_.inPath, first, last); })) cutShort_ = true;
+        return true;
+    }
+
+    // After piece pieceNo: marked normal and announced, then the pause and
+    // the check of the new disk; false when the run has ended.
+    bool between(int pieceNo) {
         step(580);
-        pieceStart += job.pieceSize;
+        start_ += job_.pieceSize;
         step(590);
-        pieceEnd += job.pieceSize;
+        end_ += job_.pieceSize;
         step(600);
-        platform::setNormalAttributes(piece);
+        platform::setNormalAttributes(job_.outputs.piecePath(pieceNo));
         step(610);
-        view.setStatus(pieceDoneStatus(pieceNo));
-        view.repaintStatus();
+        view_.setStatus(pieceDoneStatus(pieceNo));
+        view_.repaintStatus();
         step(620);
-        view.doEvents();
-        if (view.windowGone()) return stop(RunEnd::kWindowGone);
-        if (view.pauseWanted() && pieceNo < job.pieceCount) {
-            // Hashed before the disk can be changed: a piece damaged later fails the check.
-            if (!hashing([&] { hashes.settle(); })) {
-                inputCutShort = true;
-                break;
-            }
-            view.tell(pauseMessage(pieceNo, job.pieceCount), platform::kInformation);
-            if (view.windowGone()) return stop(RunEnd::kWindowGone);
-            view.showHourglass(false);
-            if (!newDiskAccepted(job, pieceNo + 1, view)) {
-                view.enableSplitButton();
-                return stop(RunEnd::kRefused);
-            }
-            view.showHourglass(true);
+        view_.doEvents();
+        if (view_.windowGone()) return stopped(RunEnd::kWindowGone);
+        if (!view_.pauseWanted() || pieceNo >= job_.pieceCount) return true;
+        // Hashed before the disk can be changed: a piece damaged later fails the check.
+        if (!hashing([&] { hashes_.settle(); })) return cutShort_ = true;
+        view_.tell(pauseMessage(pieceNo, job_.pieceCount), platform::kInformation);
+        if (view_.windowGone()) return stopped(RunEnd::kWindowGone);
+        view_.showHourglass(false);
+        if (!newDiskAccepted(job_, pieceNo + 1, view_)) {
+            view_.enableSplitButton();
+            return stopped(RunEnd::kRefused);
         }
-    }
-    if (!inputCutShort && !hashing([&] { hashes.settle(); })) inputCutShort = true;
-    if (view.windowGone()) return stop(RunEnd::kWindowGone);
-
-    if (inputCutShort || inputChanged(job)) {
-        view.showHourglass(false);
-        view.enableSplitButton();
-        view.tell(inputChangedMessage(job.inPath), platform::kCritical);
-        return stop(RunEnd::kInputChanged);
+        view_.showHourglass(true);
+        return true;
     }
 
-    writeRecords(job, kitOf(job, hashes), view, result);
-    result.end = RunEnd::kPiecesWritten;
-    return result;
-}
+    const SplitJob& job_;
+    RunView& view_;
+    RunResult result_;
+    InputHashes hashes_;
+    bool cutShort_ = false;
+    int64_t start_ = 0;
+    int64_t end_ = job_.pieceSize;
+};
 
 }  // namespace
 
@@ -245,7 +268,7 @@ RunResult runPieces(const SplitJob& job, RunView& view) {
     // Before the first byte: a run stopped or killed from here on leaves no
     // earlier batch file that would join its pieces with older ones.
     for (const std::string& name : job.removeFirst) platform::deleteFileQuietly(job.outputs.path(name));
-    return writePieces(job, view);
+    return PieceRun(job, view).run();
 }
 
 }  // namespace split

@@ -2,6 +2,7 @@
 // choices handed to the preparation of the job (split/prepare), its refusal
 // shown or its run started.
 #include <string>
+#include <variant>
 
 #include "platform/dialogs.h"
 #include "platform/files.h"
@@ -82,22 +83,18 @@ void frmSplitter::splitFilesNow() {
     cmdSPlit.setEnabled(false);
     const SplitChoices choices = readSplitChoices();
     PrepareWindowView view(*this, choices);
-    split::Preparation prep;
-    try {
-        split::prepareJob(choices, view, prep);
-    } catch (...) {
-        chosenFileUnusable_ = prep.fileUnusable;
-        throw;
+    split::Preparation prep = split::prepareJob(choices, view);
+    if (const auto* refused = std::get_if<split::Refusal>(&prep)) {
+        chosenFileUnusable_ = refused->fileUnusable;
+        return showRefusal(*refused);
     }
-    chosenFileUnusable_ = prep.fileUnusable;
-    if (!prep.ready) return showRefusal(prep.refusal);
 
     struct Running {
         bool& flag;
         explicit Running(bool& f) : flag(f) { flag = true; }
         ~Running() { flag = false; }
     } running(runInProgress_);
-    runSplit(prep.job);  // the run leaves the button as its outcome needs
+    runSplit(std::get<split::SplitJob>(prep));  // the run leaves the button as its outcome needs
 }
 
 void frmSplitter::showRefusal(const split::Refusal& refusal) {
