@@ -18,6 +18,62 @@ std::string checksumText(const KitContents& kit) {
     return text + kit.wholeHex + "  " + platform::utf8FromAnsi(kit.target) + "\n";
 }
 
+namespace {
+
+// The joiner's tools, the same in every joiner: a check that the target's
+// name is free for a file, the hash command the system has, the check of one
+// piece, and the making of the temporary file. The temporary file is created
+// new, never opened through a name someone could have planted a link at:
+// mktemp (a template for BSD's), else noclobber's exclusive create over
+// names checked to be free. mv would move the result into a folder, and a
+// link would be replaced or followed: both are refused before the long work
+// and again just before the rename.
+const char* const kJoinerTools =
+    "usable() {\n"
+    "  if [ -L \"./$target\" ]; then\n"
+    "    printf '%s\\n' \"$target is a symbolic link: nothing was written.\" >&2; exit 1\n"
+    "  elif [ -d \"./$target\" ]; then\n"
+    "    printf '%s\\n' \"$target is a folder: nothing was written.\" >&2; exit 1\n"
+    "  fi\n"
+    "}\n"
+    "usable\n"
+    "if command -v sha256sum >/dev/null 2>&1; then\n"
+    "  sum256() { sha256sum < \"$1\" | cut -c1-64; }\n"
+    "elif command -v shasum >/dev/null 2>&1; then\n"
+    "  sum256() { shasum -a 256 < \"$1\" | cut -c1-64; }\n"
+    "elif command -v openssl >/dev/null 2>&1; then\n"
+    "  sum256() { openssl dgst -sha256 < \"$1\" | sed 's/^.*= *//'; }\n"
+    "else\n"
+    "  echo 'No sha256sum, shasum or openssl found: nothing was written.' >&2\n"
+    "  exit 2\n"
+    "fi\n"
+    "failed=0\n"
+    "check() {\n"
+    "  if [ ! -f \"./$1\" ]; then\n"
+    "    printf '%s\\n' \"Missing: $1\" >&2; failed=1\n"
+    "  elif [ \"$(wc -c < \"./$1\" | tr -d ' ')\" != \"$2\" ]; then\n"
+    "    printf '%s\\n' \"Wrong size: $1 (not $2 bytes)\" >&2; failed=1\n"
+    "  elif [ \"$(sum256 \"./$1\")\" != \"$3\" ]; then\n"
+    "    printf '%s\\n' \"Damaged: $1 (its SHA-256 does not match)\" >&2; failed=1\n"
+    "  fi\n"
+    "}\n"
+    "maketemp() {\n"
+    "  temp=\n"
+    "  if command -v mktemp >/dev/null 2>&1 && temp=$(mktemp ./.cleavo.XXXXXX 2>/dev/null); then\n"
+    "    chmod \"$(printf '%o' $((0666 & ~0$(umask))))\" \"$temp\"\n"  // as cat > would have made it
+    "    return\n"
+    "  fi\n"
+    "  temp= n=0\n"
+    "  set -C\n"
+    "  while [ -z \"$temp\" ] && [ \"$n\" -lt 100 ]; do\n"
+    "    t=\"./.cleavo.$$.$n\" n=$((n + 1))\n"
+    "    if [ ! -e \"$t\" ] && [ ! -L \"$t\" ] && { : > \"$t\"; } 2>/dev/null; then temp=$t; fi\n"
+    "  done\n"
+    "  set +C\n"
+    "}\n";
+
+}  // namespace
+
 std::string joinerScript(const KitContents& kit) {
     const std::string target = shellQuoted(platform::utf8FromAnsi(kit.target));
     std::string checks, pieces;
@@ -27,64 +83,20 @@ std::string joinerScript(const KitContents& kit) {
         pieces += " ./" + name;
     }
     // Names reach commands only as "./name" or on standard input, so that a
-    // name beginning with "-" is never read as an option. mv would move the
-    // result into a folder, and a link would be replaced or followed: both are
-    // refused before the long work and again just before the rename.
+    // name beginning with "-" is never read as an option.
     return "#!/bin/sh\n"
            "# Rebuilds " + target + " from its pieces beside this script and checks it.\n"
            "# Run: sh " + shellQuoted(platform::utf8FromAnsi(kit.target.substr(0, kit.target.find('.')) + ".sh")) + "\n"
            "cd -- \"$(dirname -- \"$0\")\" || exit 1\n"
-           "target=" + target + "\n"
-           "usable() {\n"
-           "  if [ -L \"./$target\" ]; then\n"
-           "    printf '%s\\n' \"$target is a symbolic link: nothing was written.\" >&2; exit 1\n"
-           "  elif [ -d \"./$target\" ]; then\n"
-           "    printf '%s\\n' \"$target is a folder: nothing was written.\" >&2; exit 1\n"
-           "  fi\n"
-           "}\n"
-           "usable\n"
-           "if command -v sha256sum >/dev/null 2>&1; then\n"
-           "  sum256() { sha256sum < \"$1\" | cut -c1-64; }\n"
-           "elif command -v shasum >/dev/null 2>&1; then\n"
-           "  sum256() { shasum -a 256 < \"$1\" | cut -c1-64; }\n"
-           "elif command -v openssl >/dev/null 2>&1; then\n"
-           "  sum256() { openssl dgst -sha256 < \"$1\" | sed 's/^.*= *//'; }\n"
-           "else\n"
-           "  echo 'No sha256sum, shasum or openssl found: nothing was written.' >&2\n"
-           "  exit 2\n"
-           "fi\n"
-           "failed=0\n"
-           "check() {\n"
-           "  if [ ! -f \"./$1\" ]; then\n"
-           "    printf '%s\\n' \"Missing: $1\" >&2; failed=1\n"
-           "  elif [ \"$(wc -c < \"./$1\" | tr -d ' ')\" != \"$2\" ]; then\n"
-           "    printf '%s\\n' \"Wrong size: $1 (not $2 bytes)\" >&2; failed=1\n"
-           "  elif [ \"$(sum256 \"./$1\")\" != \"$3\" ]; then\n"
-           "    printf '%s\\n' \"Damaged: $1 (its SHA-256 does not match)\" >&2; failed=1\n"
-           "  fi\n"
-           "}\n" +
-           checks +
+           "target=" + target + "\n" + kJoinerTools + checks +
            "if [ \"$failed\" != 0 ]; then\n"
            "  echo 'Nothing was written.' >&2\n"
            "  exit 1\n"
            "fi\n"
-           // The temporary file is created new, never opened through a name
-           // someone could have planted a link at: mktemp (a template for BSD's),
-           // else noclobber's exclusive create over names checked to be free.
            "temp=\n"
            "trap '[ -z \"$temp\" ] || rm -f \"$temp\"' EXIT\n"
            "trap 'exit 1' HUP INT TERM\n"
-           "if command -v mktemp >/dev/null 2>&1 && temp=$(mktemp ./.cleavo.XXXXXX 2>/dev/null); then\n"
-           "  chmod \"$(printf '%o' $((0666 & ~0$(umask))))\" \"$temp\"\n"  // as cat > would have made it
-           "else\n"
-           "  temp= n=0\n"
-           "  set -C\n"
-           "  while [ -z \"$temp\" ] && [ \"$n\" -lt 100 ]; do\n"
-           "    t=\"./.cleavo.$$.$n\" n=$((n + 1))\n"
-           "    if [ ! -e \"$t\" ] && [ ! -L \"$t\" ] && { : > \"$t\"; } 2>/dev/null; then temp=$t; fi\n"
-           "  done\n"
-           "  set +C\n"
-           "fi\n"
+           "maketemp\n"
            "[ -n \"$temp\" ] || { printf '%s\\n' \"Could not write $target.\" >&2; exit 1; }\n"
            "cat" + pieces + " > \"$temp\" || { printf '%s\\n' \"Could not write $target.\" >&2; exit 1; }\n"
            "if [ \"$(sum256 \"$temp\")\" != " + kit.wholeHex + " ]; then\n"
