@@ -123,15 +123,8 @@ Plan planIntoYFiles(uint64_t fileSize, double yCount, int maxFiles) {
 }  // namespace
 
 int64_t mediumSize(int splitType) {
-    switch (splitType) {
-    case kFloppy: return 1457663;
-    case kZip: return 100431871;
-    case kJaz1G: return 1004318710;
-    case kCdr650: return 636538060;
-    case kJaz2G: return 2008637420;
-    case kCdr700: return 687341568;
-    default: return 0;
-    }
+    const SplitTypeInfo* info = splitTypeInfo(splitType);
+    return info ? info->mediumSize : 0;
 }
 
 int64_t unitBytes(int unitOption) {

@@ -4,22 +4,12 @@
 #include <string>
 
 #include "split/names.h"
+#include "split/split_types.h"
 
 namespace split {
 
-// Split types by option index.
-enum SplitType {
-    kFloppy = 0,
-    kEqualSize = 1,
-    kIntoYFiles = 2,
-    kZip = 3,
-    kJaz1G = 4,
-    kCdr650 = 5,
-    kJaz2G = 6,
-    kCdr700 = 7,
-};
-
-// Fixed medium size of a split type in bytes; 0 for kEqualSize / kIntoYFiles.
+// Fixed medium size of a split type in bytes (from split_types); 0 for
+// kEqualSize / kIntoYFiles and unknown types.
 int64_t mediumSize(int splitType);
 
 // Bytes per unit of the typed size: option 0 bytes, 1 KB, anything else MB.

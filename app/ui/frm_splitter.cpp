@@ -43,26 +43,22 @@ frmSplitter::frmSplitter() : Form(mainWindowStyle()) {
     addFrame(mnuOptions, Twips{4920, 2880, 4455, 1335}, 22, "Advanced Options", true);
     addButton(cmdExit, Twips{4920, 4320, 4455, 375}, 7, "E&xit");
 
-    // The split types, inside "Split-type".
+    // The split types, inside "Split-type": where each option stands; its
+    // caption and tooltip are the type's own.
     struct Option {
-        int index;
+        split::SplitType type;
         Twips place;
         int tab;
-        const char* caption;
-        const char* tooltip;
     };
     const Option types[] = {
-        {0, {120, 240, 1215, 255}, 1, "F&loppies size", "Maximum bytes = 1,457,663"},
-        {3, {120, 600, 1215, 255}, 17, "&Zip size", "Maximum bytes = 100,431,871"},
-        {4, {1560, 240, 1335, 255}, 18, "Jaz Size (&1G)", "Maximum bytes = 1,004,318,710"},
-        {5, {1560, 600, 1335, 255}, 19, "CDR  &650MB", "Maximum bytes = 636,538,060"},
-        {6, {3000, 240, 1335, 255}, 20, "Jaz Size (&2G)", "Maximum bytes = 2,008,637,420"},
-        {7, {3000, 600, 1335, 255}, 21, "CDR &700MB", "Maximum bytes = 687,341,568"},
-        {1, {120, 1080, 1695, 255}, 2, "Split for &Equal size", ""},
-        {2, {120, 1560, 1695, 255}, 3, "Split into &Y files", ""},
+        {split::kFloppy, {120, 240, 1215, 255}, 1},    {split::kZip, {120, 600, 1215, 255}, 17},
+        {split::kJaz1G, {1560, 240, 1335, 255}, 18},   {split::kCdr650, {1560, 600, 1335, 255}, 19},
+        {split::kJaz2G, {3000, 240, 1335, 255}, 20},   {split::kCdr700, {3000, 600, 1335, 255}, 21},
+        {split::kEqualSize, {120, 1080, 1695, 255}, 2}, {split::kIntoYFiles, {120, 1560, 1695, 255}, 3},
     };
     for (const Option& o : types)
-        addOption(optSplitType, optSplitTypeButton[o.index], o.index, o.place, o.tab, o.caption, &Frame1, o.tooltip);
+        addOption(optSplitType, optSplitTypeButton[o.type], o.type, o.place, o.tab,
+                  split::splitTypeInfo(o.type)->caption, &Frame1, split::tooltipOf(o.type));
     addText(txtByteSize, Twips{1920, 1080, 1575, 285}, 4, "1000", &Frame1);
     addFrame(Frame2, Twips{3480, 900, 825, 795}, 13, "Frame2", false, &Frame1);
     addDropDown(cboEqualNumber, Twips{1920, 1560, 1575, 315}, 5, &Frame1);
@@ -114,7 +110,7 @@ frmSplitter::frmSplitter() : Form(mainWindowStyle()) {
 void frmSplitter::initialState() {
     // As the window was designed: "&Zip size" and "KB" chosen, the extra
     // inputs hidden, PGP not available. No handler runs for these.
-    SendMessageA(optSplitTypeButton[3].hwnd(), BM_SETCHECK, BST_CHECKED, 0);
+    SendMessageA(optSplitTypeButton[split::kZip].hwnd(), BM_SETCHECK, BST_CHECKED, 0);
     SendMessageA(optBytesButton[1].hwnd(), BM_SETCHECK, BST_CHECKED, 0);
     txtByteSize.setVisible(false);
     for (auto& b : optBytesButton) b.setVisible(false);

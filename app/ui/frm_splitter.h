@@ -14,6 +14,7 @@
 #include "platform/guarded.h"
 
 #include "settings/settings_entries.h"
+#include "split/split_types.h"
 #include "split/split_choices.h"
 
 namespace testing_support {
@@ -50,7 +51,7 @@ public:
     platform::CommandButton cmdExit;
 
     platform::OptionGroup optSplitType;
-    platform::OptionButton optSplitTypeButton[8];
+    platform::OptionButton optSplitTypeButton[split::kSplitTypeCount];
     platform::TextBox txtByteSize;
     platform::Frame Frame2;
     platform::DropDownList cboEqualNumber;

@@ -11,6 +11,7 @@
 #include "platform/program.h"
 #include "platform/runtime_error.h"
 #include "settings/settings_file.h"
+#include "split/split_types.h"
 #include "ui/frm_splitter.h"
 
 using platform::RuntimeError;
@@ -77,10 +78,10 @@ void frmSplitter::mnuLoadINI_Click() {
         apply(3, [&] { selectByName(fiInFile, state_.settingsIn.inputFile); });
     }
     apply(6, [&] { optSplitType[settings::lineAsInteger(state_.settingsIn.splitType)].setValue(true); });
-    if (state_.settingsIn.splitType == "1") {
+    if (state_.settingsIn.splitType == split::settingsValueOf(split::kEqualSize)) {
         apply(7, [&] { txtByteSize.setText(state_.settingsIn.sizeOrCount); });
         apply(8, [&] { optBytes[settings::lineAsInteger(state_.settingsIn.unit)].setValue(true); });
-    } else if (state_.settingsIn.splitType == "2") {
+    } else if (state_.settingsIn.splitType == split::settingsValueOf(split::kIntoYFiles)) {
         apply(7, [&] { cboEqualNumber.setText(state_.settingsIn.sizeOrCount); });
     }
     if (!faults.empty()) {
@@ -125,13 +126,13 @@ void frmSplitter::readSettingsAtStartUp() {
     quietly([&] { readLine(6); });
     quietly([&] { state_.settingsOut.splitType = std::to_string(settings::lineAsInteger(state_.settingsIn.splitType)); });
     quietly([&] { optSplitType[settings::lineAsInteger(state_.settingsOut.splitType)].setValue(true); });
-    if (state_.settingsIn.splitType == "1") {
+    if (state_.settingsIn.splitType == split::settingsValueOf(split::kEqualSize)) {
         quietly([&] { readLine(7); });
         quietly([&] { readLine(8); });
         quietly([&] { state_.settingsOut.sizeOrCount = state_.settingsIn.sizeOrCount; });
         quietly([&] { state_.settingsOut.unit = state_.settingsIn.unit; });
         quietly([&] { optBytes[settings::lineAsInteger(state_.settingsOut.unit)].setValue(true); });
-    } else if (state_.settingsIn.splitType == "2") {
+    } else if (state_.settingsIn.splitType == split::settingsValueOf(split::kIntoYFiles)) {
         quietly([&] { readLine(7); });
         quietly([&] { state_.settingsOut.sizeOrCount = state_.settingsIn.sizeOrCount; });
     }

@@ -15,7 +15,7 @@ SplitChoices frmSplitter::readSplitChoices() {
     choices.outFolder = cleavDir.path();
     choices.outDrive = CleavDrive.drive();
     choices.unit = optBytesButton[0].value() ? 0 : optBytesButton[1].value() ? 1 : 2;
-    for (int i = 0; i < 8 && choices.splitType < 0; ++i)
+    for (int i = 0; i < split::kSplitTypeCount && choices.splitType < 0; ++i)
         if (optSplitTypeButton[i].value()) choices.splitType = i;
     choices.pieceCountText = cboEqualNumber.text();
     choices.pause = state_.pauseFlag != 0;

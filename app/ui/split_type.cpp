@@ -14,24 +14,25 @@ void frmSplitter::optSplitType_Click(short index) {
         for (auto& b : optBytesButton) b.setVisible(false);
         step(30);
         cboEqualNumber.setVisible(false);
-        if (index == 1) {
+        const split::ExtraInput extra = split::extraInputOf(index);
+        if (extra == split::ExtraInput::kTypedSize) {
             step(40);
             txtByteSize.setVisible(true);
             step(50);
             for (auto& b : optBytesButton) b.setVisible(true);
         }
         step(60);
-        if (index == 2) cboEqualNumber.setVisible(true);
+        if (extra == split::ExtraInput::kPieceCount) cboEqualNumber.setVisible(true);
         step(70);
-        state_.settingsOut.splitType = std::to_string(index);
-        if (index == 1) {
+        state_.settingsOut.splitType = split::settingsValueOf(static_cast<split::SplitType>(index));
+        if (extra == split::ExtraInput::kTypedSize) {
             step(80);
             state_.settingsOut.sizeOrCount = txtByteSize.text();
             step(280);
             state_.settingsOut.unit = std::to_string(state_.unitIndex);
         }
         step(280);
-        if (index == 2) {
+        if (extra == split::ExtraInput::kPieceCount) {
             step(290);
             state_.settingsOut.sizeOrCount = cboEqualNumber.text();
         }

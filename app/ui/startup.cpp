@@ -2,6 +2,7 @@
 #include <string>
 
 #include "split/names.h"
+#include "split/split_types.h"
 #include "ui/frm_splitter.h"
 
 void frmSplitter::Form_Load() {
@@ -36,7 +37,7 @@ void frmSplitter::Form_Load() {
             lblINorOUT.setCaption(fileChoicePrompt());
         }
         step(310);
-        state_.settingsOut.splitType = "3";
+        state_.settingsOut.splitType = split::settingsValueOf(split::kZip);
         step(320);
         state_.settingsOut.sizeOrCount = "1";
         step(330);
