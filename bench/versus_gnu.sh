@@ -2,10 +2,11 @@
 # GNU split against cleavo.dll on one file of random bytes, floppy and Zip
 # pieces, in pairs run in turn (GNU first in odd pairs, the library first in
 # even ones) after one warm-up pair, each run into an empty folder after a
-# sync, with the input in the page cache. The library's time is the time inside its split calls, taken by
-# cleavo_bench.exe --once, which loads cleavo.dll by name; GNU's is the whole
-# process. Prints every run, the medians, the median of the pairs' ratios
-# (GNU time / library time) and each side's slowest run over its median.
+# sync, with the input in the page cache. The library's time is the time
+# inside its split calls, taken by cleavo_bench.exe --once, which loads
+# cleavo.dll by name; GNU's is the whole process. Prints every run, the
+# medians, the median of the pairs' ratios (GNU time / library time) and each
+# side's slowest run over its median.
 #   bash bench/versus_gnu.sh [SIZE-MiB] [PAIRS]   (defaults 1024 and 7)
 set -euo pipefail
 cd "$(dirname "$0")/.."
