@@ -11,7 +11,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/env.sh
-cleavo_build cleavo_bench >/dev/null
+cleavo_build cleavo_bench >/dev/null || { cat "$BUILD/build.log"; exit 1; }
 cleavo_prefix
 size_mib="${1:-1024}"
 pairs="${2:-7}"

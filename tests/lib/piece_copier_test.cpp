@@ -131,7 +131,7 @@ TEST(Library, PiecesAlreadyThereAreReplaced) {
     writeFile(dir / "p.1", std::string(5000, 'x'));  // longer than the new piece
     writeFile(dir / "p.2", "");
     EXPECT_EQ(splitAll(in, dir / "p", 3000, 1500), 2);
-    EXPECT_EQ(readFile(dir / "p.1"), bytes.substr(0, 1500));
+    EXPECT_TRUE(readFile(dir / "p.1") == bytes.substr(0, 1500));
     EXPECT_EQ(readFile(dir / "p.2"), bytes.substr(1500));
 
     // A name taken by a folder is refused for the reason the system gives.
