@@ -2,8 +2,10 @@
 // program loads it, and prints the throughput. With --hashes, then the same
 // split with the pieces' and the file's SHA-256 taken as the program takes
 // them, the ratio of the two times, and the SHA-256 throughput of the
-// program's own code beside the system's CNG (BCryptHash).
-//   cleavo_bench INPUT OUTPUT-FOLDER PIECE-BYTES [--hashes]
+// program's own code beside the system's CNG (BCryptHash). With --once, one
+// split only, and only the seconds spent inside the split calls are printed:
+// bench/versus_gnu.sh pairs that figure with GNU split's.
+//   cleavo_bench INPUT OUTPUT-FOLDER PIECE-BYTES [--hashes | --once]
 #include <windows.h>
 #include <bcrypt.h>
 
@@ -81,8 +83,9 @@ void compareSha256() {
 
 int main(int argc, char** argv) {
     const bool withHashes = argc == 5 && std::strcmp(argv[4], "--hashes") == 0;
-    if (argc != 4 && !withHashes) {
-        std::fprintf(stderr, "usage: cleavo_bench INPUT OUTPUT-FOLDER PIECE-BYTES [--hashes]\n");
+    const bool once = argc == 5 && std::strcmp(argv[4], "--once") == 0;
+    if (argc != 4 && !withHashes && !once) {
+        std::fprintf(stderr, "usage: cleavo_bench INPUT OUTPUT-FOLDER PIECE-BYTES [--hashes | --once]\n");
         return 2;
     }
     const std::string in = argv[1], out = argv[2];
@@ -97,6 +100,10 @@ int main(int argc, char** argv) {
     char text[20];
     if (!split || !bigFileSize || !bigFileSize(in.c_str(), text)) return 1;
     const unsigned long long size = std::strtoull(text, nullptr, 10);
+    if (once) {
+        std::printf("%.3f\n", timeSplit(split, in, out, size, pieceSize, false));
+        return 0;
+    }
 
     // The first split creates the pieces; the timed ones replace them, so that
     // neither side pays for making new files. The best of two rounds each.

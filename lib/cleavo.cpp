@@ -18,12 +18,17 @@
 
 namespace {
 
-const unsigned kChunk = 1000000;
+// A whole number of pages, and small enough to stay in the processor's cache
+// between the read and the write. Under Wine on Linux, 1 MiB and larger
+// chunks made the kernel take large page-cache blocks for the piece, whose
+// first touch in a virtual machine cost up to ten times as much (1 GiB in
+// 2.4 s at 2 MiB against 0.26 s at 256 KiB).
+const unsigned kChunk = 256 * 1024;
 
 // The input of the current run; -1 while no run is open.
 int inputHandle = -1;
 
-// One copy buffer for every call, outside the stack: a megabyte of automatic
+// One copy buffer for every call, outside the stack: a chunk of automatic
 // storage would overflow a thread with a small stack.
 char copyBuffer[kChunk];
 
@@ -85,7 +90,9 @@ extern "C" unsigned char __stdcall split(const char* inPath, const char* piecePa
         closeInput();  // a run abandoned part-way leaves nothing open behind it
         // Others may read the input while the run holds it, but not change
         // it: pieces cut from a file that changes under them hold no file.
-        inputHandle = _sopen(inPath, _O_BINARY | _O_RDONLY, _SH_DENYWR);
+        // Read front to back: the system reads ahead further (a 1 GiB input
+        // not in the page cache was read in 0.3 s rather than 0.9 s).
+        inputHandle = _sopen(inPath, _O_BINARY | _O_RDONLY | _O_SEQUENTIAL, _SH_DENYWR);
         if (inputHandle < 0) {
             tell(inPath, "Cannot Open:");
             closeInput();
@@ -95,7 +102,14 @@ extern "C" unsigned char __stdcall split(const char* inPath, const char* piecePa
 
     // Others may read the piece while it is written (to see how far it has
     // come), but not write it: two runs on one piece would mix their bytes.
-    int piece = _sopen(piecePath, _O_BINARY | _O_TRUNC | _O_CREAT | _O_WRONLY, _SH_DENYWR, _S_IREAD | _S_IWRITE);
+    // A new piece is made without truncating it: Wine truncates what it
+    // creates, and ext4 answers a truncation to 0 by writing the whole file
+    // to disk when it is closed, while the next pieces are copied. A piece
+    // already there (or a create that failed) is opened as it always was,
+    // so that it is emptied and its failures are told alike.
+    const int share = _SH_DENYWR, mode = _S_IREAD | _S_IWRITE;
+    int piece = _sopen(piecePath, _O_BINARY | _O_EXCL | _O_CREAT | _O_WRONLY, share, mode);
+    if (piece < 0) piece = _sopen(piecePath, _O_BINARY | _O_TRUNC | _O_CREAT | _O_WRONLY, share, mode);
     if (piece < 0) return failPiece(piece, "Cannot Create:", piecePath, errno);
 
     if (!(lastByte > firstByte)) {

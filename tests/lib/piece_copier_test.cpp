@@ -70,6 +70,9 @@ TEST(Library, PiecesJoinedEqualTheInput) {
         {1000001, 1000000},      // one byte past the chunk
         {3000001, 1000001},      // pieces that straddle chunks
         {2500000, 1250000},      // two equal pieces, several chunks each
+        {262144, 262144},        // one 256 KiB copy chunk, one piece
+        {262145, 262144},        // one byte past it
+        {786433, 262145},        // pieces that straddle those chunks
     };
     int k = 0;
     for (const auto& c : cases) {
@@ -119,6 +122,27 @@ TEST(Library, RangesPastTheEndAndEmptyRanges) {
     EXPECT_EQ(lib().split(in.c_str(), (dir / "f").c_str(), 0, 1500, 1, 1), 1);
     EXPECT_EQ(readFile(dir / "f"), bytes);
     EXPECT_TRUE(DeleteFileA(in.c_str()));
+}
+
+TEST(Library, PiecesAlreadyThereAreReplaced) {
+    TempDir dir;
+    const std::string in = dir / "in", bytes = patternBytes(3000);
+    writeFile(in, bytes);
+    writeFile(dir / "p.1", std::string(5000, 'x'));  // longer than the new piece
+    writeFile(dir / "p.2", "");
+    RealDialogAnswerer boxes;
+    EXPECT_EQ(splitAll(in, dir / "p", 3000, 1500), 2);
+    EXPECT_TRUE(boxes.seen().empty());
+    EXPECT_TRUE(readFile(dir / "p.1") == bytes.substr(0, 1500));
+    EXPECT_EQ(readFile(dir / "p.2"), bytes.substr(1500));
+
+    // A name taken by a folder is refused for the reason the system gives.
+    ASSERT_TRUE(CreateDirectoryA((dir / "p.3").c_str(), nullptr));
+    const size_t before = boxes.seen().size();
+    EXPECT_EQ(lib().split(in.c_str(), (dir / "p.3").c_str(), 0, 1500, 1, 2), 0);
+    ASSERT_EQ(boxes.seen().size(), before + 1);
+    EXPECT_EQ(boxes.seen().back().caption, "Cannot Create:");
+    EXPECT_EQ(boxes.seen().back().text, dir / "p.3" + "\r\nAccess is denied.");
 }
 
 TEST(Library, FailuresAreToldAndReturnZero) {
