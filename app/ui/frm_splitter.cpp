@@ -31,6 +31,12 @@ platform::FormStyle mainWindowStyle() {
 }  // namespace
 
 frmSplitter::frmSplitter() : Form(mainWindowStyle()) {
+    addControls();
+    addMenus();
+    connectHandlers();
+}
+
+void frmSplitter::addControls() {
     // Controls directly on the window.
     addLabel(lblINorOUT, Twips{240, 0, 9135, 375}, 10, "Choose file to split:", kYellow);
     lblINorOUT.useFont(platform::FontSpec{"MS Sans Serif", 9.75});
@@ -74,7 +80,9 @@ frmSplitter::frmSplitter() : Form(mainWindowStyle()) {
     addCheck(chkPause, Twips{120, 600, 1935, 255}, 24, "Pa&use splits", &mnuOptions);
     addCheck(chkPGP, Twips{120, 960, 1935, 255}, 23, "Add P&GP protection", &mnuOptions);
 
-    // Menus.
+}
+
+void frmSplitter::addMenus() {
     mnuCreate1_.caption = "&New folder";
     mnuLoadExporer.caption = "&Open Explorer";
     mnuLoadINI.caption = "&Load Settings";
@@ -84,8 +92,10 @@ frmSplitter::frmSplitter() : Form(mainWindowStyle()) {
     mnuAbout.caption = "&About";
     addMenu("&File", {&mnuCreate1_, &mnuLoadExporer, &mnuLoadINI, &mnuSaveINI, &mnuExit});
     addMenu("&Help", {&mnuContents, &mnuAbout});
+}
 
-    // Events.
+// Each control's events to its handler, one line each.
+void frmSplitter::connectHandlers() {
     cmdSPlit.onClick = [this] { cmdSPlit_Click(); };
     cmdExit.onClick = [this] { cmdExit_Click(); };
     chkPause.onClick = [this] { chkPause_Click(); };

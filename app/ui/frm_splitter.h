@@ -172,5 +172,10 @@ private:
     void unhandledFailure(const std::string& what) override;
     void sessionEnding() override;
     void initialState() override;
+    // The window's construction: its controls and their places, its menus,
+    // and the events that run each handler.
+    void addControls();
+    void addMenus();
+    void connectHandlers();
 };
 
