@@ -24,17 +24,6 @@ std::string escapePercent(const std::string& name) {
     return out;
 }
 
-}  // namespace
-
-std::string batchLine(const std::string& pieceStem, const std::string& batchStem, const std::string& extension,
-                      int pieceCount) {
-    const std::string stem = escapePercent(pieceStem);
-    std::string line = "copy \"" + stem + ".S01\" /b ";
-    for (int n = 2; n <= pieceCount; ++n) line += " + \"" + stem + ".S" + platform::twoDigits(n) + "\" /b ";
-    return line + "\"" + escapePercent(batchStem) + escapePercent(extension) + "\"";
-}
-
-namespace {
 
 // The names as the batch file writes them, in the OEM code page. Where the
 // batch file's own name holds a character without an OEM form, the command

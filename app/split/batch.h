@@ -6,19 +6,14 @@
 
 namespace split {
 
-// The one line of the recombination batch file, without its CR LF, in the
-// program's ANSI text. Every "%" of a name is written "%%" so that the
-// command interpreter leaves it alone.
-// copy "movie.S01" /b  + "movie.S02" /b  + "movie.S03" /b "movie.avi"
-std::string batchLine(const std::string& pieceStem, const std::string& batchStem,
-                      const std::string& extension, int pieceCount);
-
 // The longest line the command interpreter reads whole.
 const size_t kMaxBatchLine = 8191;
 
 // The whole recombination batch file in the OEM code page, each line ended by
-// CR LF: the one line of batchLine() wherever it fits the interpreter's line,
-// else several copy /b lines of at most maxLine characters, the first writing
+// CR LF: one copy line wherever it fits the interpreter's line,
+//   copy "movie.S01" /b  + "movie.S02" /b  + "movie.S03" /b "movie.avi"
+// with every "%" of a name written "%%" so that the interpreter leaves it
+// alone, else several copy /b lines of at most maxLine characters, the first writing
 // the target and each later one appending the next pieces to it. Where the
 // batch file's own name has no OEM form, the lines name it as "%~n0" (the
 // pieces' shorter stem cut from it by "%n:~0,K%"). False, and no text, when

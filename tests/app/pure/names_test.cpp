@@ -12,8 +12,12 @@
 using namespace split;
 
 namespace {
+// The batch file's one line, without its CR LF.
 std::string lineFor(const std::string& fileName, int count) {
-    return batchLine(pieceStem(fileName), batchStem(fileName), extension(fileName), count);
+    std::string text;
+    EXPECT_TRUE(batchFileText(pieceStem(fileName), batchStem(fileName), extension(fileName), count, text));
+    EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
+    return text.substr(0, text.size() - 2);
 }
 }  // namespace
 
