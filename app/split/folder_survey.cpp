@@ -19,7 +19,7 @@ struct FoundRecord {
 bool madeByASplit(const SplitRecord& record) {
     if (record.pieces.empty() || record.pieces.size() > static_cast<size_t>(kMaxPieces)) return false;
     std::string stem;
-    if (!platform::dropLastCharacters(platform::ansiFrom(record.owner), 4, stem)) return false;
+    if (!pieceStemOf(platform::ansiFrom(record.owner), stem)) return false;
     for (size_t i = 0; i < record.pieces.size(); ++i)
         if (!platform::sameFileName(record.pieces[i], platform::wideFromAnsi(pieceName(stem, static_cast<int>(i) + 1))))
             return false;
@@ -82,10 +82,10 @@ FolderSurvey surveyFolder(const SplitOutputs& outputs, const std::vector<std::st
                 if (survey.otherOwner.empty()) survey.otherOwner = platform::ansiFrom(owner);
                 for (const std::string& f : filesOf(found, listed)) addOnce(survey.otherFiles, f);
             }
-    const std::vector<std::string> records3 = outputs.records();
+    const std::vector<std::string> recordNames = outputs.records();
     for (const std::string& name : names) {
         if (!among(listed, name) || among(survey.earlierOwn, name) || among(survey.otherFiles, name)) continue;
-        if (piecesAreOurs && !among(records3, name)) continue;
+        if (piecesAreOurs && !among(recordNames, name)) continue;
         survey.usersOwn.push_back(name);
     }
     return survey;

@@ -7,9 +7,13 @@
 
 namespace split {
 
+bool pieceStemOf(const std::string& fileName, std::string& stem) {
+    return platform::dropLastCharacters(fileName, 4, stem);
+}
+
 std::string pieceStem(const std::string& fileName) {
     std::string stem;
-    if (!platform::dropLastCharacters(fileName, 4, stem)) throw platform::RuntimeError(platform::kInvalidCall);
+    if (!pieceStemOf(fileName, stem)) throw platform::RuntimeError(platform::kInvalidCall);
     return stem;
 }
 

@@ -9,6 +9,8 @@ namespace split {
 // two); a run-time error 5 (Invalid procedure call or argument) for names
 // shorter than four.
 std::string pieceStem(const std::string& fileName);
+// The same without the error: false for a name shorter than four.
+bool pieceStemOf(const std::string& fileName, std::string& stem);
 // The name up to, not including, its first "."; the whole name without one.
 // The batch file and the joiner script are named by it.
 std::string batchStem(const std::string& fileName);
