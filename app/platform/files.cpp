@@ -173,6 +173,24 @@ void readRange(const std::string& path, int64_t first, int64_t last,
     }
 }
 
+std::string readSmallFile(const std::string& path, uint64_t largest) {
+    QuietDriveErrors quiet;
+    HANDLE h = CreateFileW(longPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return "";
+    std::string bytes;
+    LARGE_INTEGER size;
+    if (GetFileType(h) == FILE_TYPE_DISK && GetFileSizeEx(h, &size) &&
+        static_cast<uint64_t>(size.QuadPart) <= largest) {
+        bytes.resize(static_cast<size_t>(size.QuadPart));
+        DWORD got = 0;
+        if (!bytes.empty() && !ReadFile(h, &bytes[0], static_cast<DWORD>(bytes.size()), &got, nullptr)) got = 0;
+        bytes.resize(got);
+    }
+    CloseHandle(h);
+    return bytes;
+}
+
 std::vector<std::string> readTextLines(const std::string& path) {
     QuietDriveErrors quiet;
     HANDLE h = CreateFileW(longPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,

@@ -99,6 +99,11 @@ void writeWholeFile(const std::string& path, const std::string& bytes);
 void readRange(const std::string& path, int64_t first, int64_t last,
                const std::function<void(const char*, size_t)>& use);
 
+// The whole content of a disk file of at most `largest` bytes; empty for
+// anything else (missing, larger, a device) or when it cannot be read.
+// Others may hold the file open meanwhile.
+std::string readSmallFile(const std::string& path, uint64_t largest);
+
 // Reads the lines of a text file (each ended by CR LF; a last line without
 // one counts too); a run-time error 53 when the file is missing.
 std::vector<std::string> readTextLines(const std::string& path);
