@@ -3,6 +3,7 @@
 #include "platform/file_kind.h"
 #include "platform/files.h"
 #include "split/messages.h"
+#include "split/plan.h"
 
 namespace split {
 
@@ -19,6 +20,14 @@ std::string nameInTheWay(const std::string& folder, const std::vector<std::strin
         case platform::FileKind::kUnknown: return fileInTheWayText(path);
         }
     }
+    return "";
+}
+
+std::string folderRefusal(const std::string& folder, const std::vector<std::string>& names, int64_t pieceSize) {
+    const std::string inTheWay = nameInTheWay(folder, names);
+    if (!inTheWay.empty()) return inTheWay;
+    const std::string fileSystem = platform::fileSystemOf(folder);
+    if (pieceSize > largestFileOn(fileSystem)) return pieceTooLargeForDrive(folder, fileSystem, pieceSize);
     return "";
 }
 

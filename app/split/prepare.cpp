@@ -165,15 +165,11 @@ Outcome planThePieces(Preparing& p) {
     return kGoOn;
 }
 
-// The output folder takes the planned files: nothing in the way, pieces no
-// larger than its file system holds (a FAT drive, no file of 4 GiB).
+// The output folder takes the planned files.
 Outcome checkOutputFolder(Preparing& p) {
     const SplitOutputs& out = p.job.outputs;
-    const std::string inTheWay = nameInTheWay(out.folder(), out.names(1, p.job.pieceCount));
-    if (!inTheWay.empty()) return refusal(inTheWay, platform::kExclamation);
-    const std::string fileSystem = platform::fileSystemOf(out.folder());
-    if (p.job.pieceSize > largestFileOn(fileSystem))
-        return refusal(pieceTooLargeForDrive(out.folder(), fileSystem, p.job.pieceSize), platform::kExclamation);
+    const std::string refused = folderRefusal(out.folder(), out.names(1, p.job.pieceCount), p.job.pieceSize);
+    if (!refused.empty()) return refusal(refused, platform::kExclamation);
     return kGoOn;
 }
 

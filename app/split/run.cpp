@@ -118,9 +118,9 @@ bool newDiskAccepted(const SplitJob& job, int nextPiece, RunView& view) {
     const std::vector<std::string> names = out.names(nextPiece, job.pieceCount);
     std::vector<std::string> removeFirst;
     if (!mayReplace(out, names, false, view, removeFirst)) return false;
-    const std::string inTheWay = nameInTheWay(out.folder(), names);
-    if (!inTheWay.empty()) {
-        view.tell(stoppedAfterPauseText(inTheWay), platform::kExclamation);
+    const std::string refused = folderRefusal(out.folder(), names, job.pieceSize);
+    if (!refused.empty()) {
+        view.tell(stoppedAfterPauseText(refused), platform::kExclamation);
         return false;
     }
     const int64_t freeBytes = freeBytesIn(out.folder());
