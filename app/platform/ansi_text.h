@@ -20,7 +20,7 @@ std::string utf8FromAnsi(const std::string& ansi);
 // no form there; no look-alike letter stands in, since that would name
 // another file. What has no form is written "?".
 bool exactAnsiFrom(const std::wstring& text, std::string& ansi);
-// The same for any code page other than UTF-8.
+// The same for any code page; in UTF-8 only a lone surrogate has no form.
 bool exactNarrowFrom(const std::wstring& text, unsigned codePage, std::string& out);
 
 // True when the program's texts are UTF-8, so that every name has a form.
