@@ -4,7 +4,10 @@
 // them, the ratio of the two times, and the SHA-256 throughput of the
 // program's own code beside the system's CNG (BCryptHash). With --once, one
 // split only, and only the seconds spent inside the split calls are printed:
-// bench/versus_gnu.sh pairs that figure with GNU split's.
+// bench/versus_gnu.sh pairs that figure with GNU split's. That split starts
+// when a line comes on standard input, after "ready" is printed: the caller
+// empties the folder then, so that the copy begins right after, as GNU
+// split's does, and not a Wine start-up later.
 //   cleavo_bench INPUT OUTPUT-FOLDER PIECE-BYTES [--hashes | --once]
 #include <windows.h>
 #include <bcrypt.h>
@@ -101,6 +104,10 @@ int main(int argc, char** argv) {
     if (!split || !bigFileSize || !bigFileSize(in.c_str(), text)) return 1;
     const unsigned long long size = std::strtoull(text, nullptr, 10);
     if (once) {
+        std::printf("ready\n");
+        std::fflush(stdout);
+        char go[16];
+        if (!std::fgets(go, sizeof go, stdin)) return 1;
         std::printf("%.3f\n", timeSplit(split, in, out, size, pieceSize, false));
         return 0;
     }

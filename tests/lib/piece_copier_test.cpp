@@ -70,9 +70,9 @@ TEST(Library, PiecesJoinedEqualTheInput) {
         {1000001, 1000000},      // one byte past the chunk
         {3000001, 1000001},      // pieces that straddle chunks
         {2500000, 1250000},      // two equal pieces, several chunks each
-        {262144, 262144},        // one 256 KiB copy chunk, one piece
-        {262145, 262144},        // one byte past it
-        {786433, 262145},        // pieces that straddle those chunks
+        {65536, 65536},          // one 64 KiB copy chunk, one piece
+        {65537, 65536},          // one byte past it
+        {196609, 65537},         // pieces that straddle those chunks
     };
     int k = 0;
     for (const auto& c : cases) {
