@@ -66,9 +66,9 @@ TEST(Library, PiecesJoinedEqualTheInput) {
         size_t fileSize, pieceSize;
     } cases[] = {
         {10, 3},                 // odd sizes, a short last piece
-        {1000000, 1000000},      // exactly one chunk, one piece
-        {1000001, 1000000},      // one byte past the chunk
-        {3000001, 1000001},      // pieces that straddle chunks
+        {1000000, 1000000},      // a million bytes, one piece
+        {1000001, 1000000},      // one byte past it
+        {3000001, 1000001},      // pieces that end inside a chunk
         {2500000, 1250000},      // two equal pieces, several chunks each
         {65536, 65536},          // one 64 KiB copy chunk, one piece
         {65537, 65536},          // one byte past it
