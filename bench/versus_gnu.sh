@@ -18,7 +18,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/env.sh
-cleavo_build cleavo_bench >/dev/null || { cat "$BUILD/build.log"; exit 1; }
+cleavo_build cleavo cleavo_bench >/dev/null || { cat "$BUILD/build.log"; exit 1; }
 cleavo_prefix
 size_mib="${1:-1024}"
 rounds="${2:-7}"
@@ -31,14 +31,13 @@ sides=(gnu cleavo)
 mkdir -p "$work/cleavo/bin"
 cp "$BUILD/bin/cleavo_bench.exe" "$BUILD/bin/cleavo.dll" "$work/cleavo/bin/"
 if [ -n "$before" ]; then
-  # The library is one source file: the revision's, built as the build builds it.
+  # The revision's library, built by the revision's own build.
   sides+=(before)
-  mkdir -p "$work/before/src" "$work/before/bin"
-  for f in cleavo.cpp cleavo.h cleavo.def; do git show "$before:lib/$f" >"$work/before/src/$f"; done
-  "$CLEAVO_ARCH-w64-mingw32-g++-posix" -std=c++17 -O2 -DNDEBUG -DWIN32_LEAN_AND_MEAN -DNOMINMAX -D_WIN32_WINNT=0x0600 -shared \
-    -static -static-libgcc -static-libstdc++ -Wl,--enable-stdcall-fixup \
-    -o "$work/before/bin/cleavo.dll" "$work/before/src/cleavo.cpp" "$work/before/src/cleavo.def"
-  cp "$BUILD/bin/cleavo_bench.exe" "$work/before/bin/"
+  mkdir -p "$work/before/tree" "$work/before/bin"
+  git archive "$before" | tar -x -C "$work/before/tree"
+  (ROOT="$work/before/tree" BUILD="$work/before/build"; cleavo_build cleavo cleavo_dll >/dev/null) ||
+    { cat "$work/before/build/build.log"; exit 1; }
+  cp "$work/before/build/bin/cleavo.dll" "$BUILD/bin/cleavo_bench.exe" "$work/before/bin/"
 fi
 for s in "${sides[@]}"; do mkdir -p "$work/$s/out"; done
 
