@@ -77,7 +77,6 @@ run() {
     wait "$BENCH_PID"
   fi
   b1=$(blocks)
-  sync
   # In number order: S100 sorts before S11 by name.
   if [ "$1" != gnu ] && ! (cd "$work/$1/out" && ls | sort -V | xargs cat) | cmp -s - "$work/input.bin"; then
     echo x >>"$work/$1.bad"
