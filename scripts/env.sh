@@ -46,6 +46,16 @@ cleavo_prefix() {
     "$WINE" wineboot -i >/dev/null 2>&1 || true
     wineserver -w
   fi
+  # Wine's own fonts (Tahoma, Marlett for the title bar's buttons, ...) in the
+  # prefix's Fonts folder, which Wine reads at every start. Debian's 64-bit
+  # Wine looks for them in its data folder by a name with "/.." inside
+  # ("Z:\usr\share\wine\../fonts"), which its own name translation does not
+  # resolve, so a 64-bit prefix would otherwise draw in fontconfig's faces.
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  if [ -d /usr/share/wine/fonts ] && [ ! -f "$fonts/tahoma.ttf" ]; then
+    mkdir -p "$fonts"
+    cp -n /usr/share/wine/fonts/* "$fonts/"
+  fi
   # Every window opens inside one Wine virtual desktop, as on a user's
   # desktop: on a bare X display Wine's driver waits about two seconds for a
   # window manager each time a window is hidden.
