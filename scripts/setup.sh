@@ -5,19 +5,33 @@ set -euo pipefail
 SUDO=""
 if [ "$(id -u)" != 0 ]; then SUDO="sudo"; fi
 
-# The 32-bit build where this machine runs 32-bit code, else the x86_64 one.
-. "$(dirname "$0")/arch.sh"
-
 need=()
 command -v cmake >/dev/null || need+=(cmake)
 command -v ninja >/dev/null || need+=(ninja-build)
-[ -f /usr/src/googletest/CMakeLists.txt ] || need+=(googletest)
-command -v Xvfb >/dev/null || need+=(xvfb)
-# Wine's own Tahoma and the other fonts a Windows user has: without them the
-# window is drawn in stand-ins of other widths.
-dpkg -s fonts-wine >/dev/null 2>&1 || need+=(fonts-wine)
+# "release": only what builds both release zips, which every x86-64 host can,
+# whatever code it runs: the two cross compilers.
+if [ "${1:-}" = release ]; then
+  command -v i686-w64-mingw32-g++-posix >/dev/null || need+=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686)
+  command -v x86_64-w64-mingw32-g++-posix >/dev/null || need+=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
+  command -v unzip >/dev/null || need+=(unzip)
+  CLEAVO_ARCH=none
+else
+  # The 32-bit build where this machine runs 32-bit code, else the x86_64 one.
+  . "$(dirname "$0")/arch.sh"
+fi
 multiarch=""
-if [ "$CLEAVO_ARCH" = x86_64 ]; then
+if [ "$CLEAVO_ARCH" != none ]; then
+  [ -f /usr/src/googletest/CMakeLists.txt ] || need+=(googletest)
+  command -v Xvfb >/dev/null || need+=(xvfb)
+  # Wine's own Tahoma and the other fonts a Windows user has: without them the
+  # window is drawn in stand-ins of other widths. DejaVu Sans is the wider face
+  # that the look tests draw the window in as well.
+  dpkg -s fonts-wine >/dev/null 2>&1 || need+=(fonts-wine)
+  dpkg -s fonts-dejavu-core >/dev/null 2>&1 || need+=(fonts-dejavu-core)
+fi
+if [ "$CLEAVO_ARCH" = none ]; then
+  :
+elif [ "$CLEAVO_ARCH" = x86_64 ]; then
   command -v x86_64-w64-mingw32-g++-posix >/dev/null || need+=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
   if ! command -v wine >/dev/null || ! dpkg -s wine64 >/dev/null 2>&1; then need+=(wine wine64); fi
 else

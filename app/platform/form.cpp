@@ -139,6 +139,7 @@ void Form::create(HINSTANCE instance, int show) {
     open_.push_back(this);
     setMessageFilter(&Form::translateDialogMessage);
     dpi_ = windowDpi(hwnd_);
+    textScale_ = textScalePercent();
 
     if (style_.iconId) {
         HICON big = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(style_.iconId), IMAGE_ICON, 32, 32, 0));
@@ -282,6 +283,8 @@ LRESULT Form::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SETCURSOR: return onSetCursor(msg, wParam, lParam);
     case WM_ACTIVATE: return onActivate(msg, wParam, lParam);
     case 0x02E0 /* WM_DPICHANGED */: return onDpiChanged(wParam, lParam);
+    case WM_SETTINGCHANGE: return onSettingChange(msg, wParam, lParam);
+    case WM_GETMINMAXINFO: return onGetMinMaxInfo(lParam);
     case WM_QUERYENDSESSION: return TRUE;
     case WM_ENDSESSION: return wParam ? onSessionEnding() : 0;
     case WM_DESTROY: return onDestroy();
@@ -370,6 +373,27 @@ LRESULT Form::onDpiChanged(WPARAM wParam, LPARAM lParam) {
     SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     layout();
     InvalidateRect(hwnd_, nullptr, TRUE);
+    return 0;
+}
+
+// "Make text bigger" changed: the window's text takes the new size, and the
+// controls the room their captions then need.
+LRESULT Form::onSettingChange(UINT msg, WPARAM wParam, LPARAM lParam) {
+    const int scale = textScalePercent();
+    if (scale != textScale_) {
+        textScale_ = scale;
+        layout();
+        InvalidateRect(hwnd_, nullptr, TRUE);
+    }
+    return DefWindowProcA(hwnd_, msg, wParam, lParam);
+}
+
+// Large text at a high DPI may need a window larger than the screen, which
+// the system would otherwise cut to the screen's size.
+LRESULT Form::onGetMinMaxInfo(LPARAM lParam) {
+    auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
+    info->ptMaxTrackSize.x = std::max(info->ptMaxTrackSize.x, laidOut_.cx);
+    info->ptMaxTrackSize.y = std::max(info->ptMaxTrackSize.y, laidOut_.cy);
     return 0;
 }
 

@@ -45,6 +45,9 @@ public:
     static bool translateDialogMessage(MSG& msg);
 
     void destroy();
+    // The font of every control without one of its own ("MS Shell Dlg", 8
+    // points, unless set); the controls grow where their captions need it.
+    void setFont(const FontSpec& font);
     // Only the chosen option of each group is a tab stop.
     void updateTabStops();
     // The real program ends its message loop when its window is gone.
@@ -97,15 +100,29 @@ private:
     LRESULT onSetCursor(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT onActivate(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT onDpiChanged(WPARAM wParam, LPARAM lParam);
+    LRESULT onSettingChange(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT onGetMinMaxInfo(LPARAM lParam);
     LRESULT onSessionEnding();
     LRESULT onDestroy();
     LRESULT onNcDestroy(UINT msg, WPARAM wParam, LPARAM lParam);
 
     // Layout, DPI and fonts (form_layout.cpp).
+    struct Growth {
+        int width = 0, height = 0;  // pixels
+    };
+    struct Box {
+        int left, top, right, bottom;  // pixels
+    };
     void layout();
+    Growth arrange(const Control* frame, std::map<const Control*, RECT>& placed);
+    Growth captionGrowth(const Control& c, const Box& designed);
+    SIZE captionExtent(const Control& c, INT* digit);
     HFONT fontFor(const FontSpec& wanted);
-    bool captionFits(HDC dc, const std::string& caption, int width) const;
     HFONT windowFont();
+    HFONT fontOf(const Control& c);
+    static bool isButtonKind(const Control& c, DWORD kind) {
+        return c.className_ == std::string("BUTTON") && (c.style_ & BS_TYPEMASK) == kind;
+    }
     HBRUSH brushFor(COLORREF colour);
 
     // The keyboard (form_keyboard.cpp).
@@ -116,6 +133,9 @@ private:
     HWND hwnd_ = nullptr;
     HWND tooltip_ = nullptr;
     UINT dpi_ = 96;
+    int textScale_ = 100;  // the user's text size, in percent
+    FontSpec font_{"MS Shell Dlg", 8};
+    SIZE laidOut_{0, 0};  // the window's size as laid out, in pixels
     bool hourglass_ = false;
     bool painting_ = false;
     // The control that had the keyboard focus when the window was last

@@ -1,5 +1,7 @@
 #include "platform/layout.h"
 
+#include <algorithm>
+
 namespace platform {
 
 UINT windowDpi(HWND w) {
@@ -14,6 +16,14 @@ UINT windowDpi(HWND w) {
     int d = GetDeviceCaps(dc, LOGPIXELSY);
     ReleaseDC(nullptr, dc);
     return d > 0 ? static_cast<UINT>(d) : 96;
+}
+
+int textScalePercent() {
+    DWORD value = 0, size = sizeof value;
+    if (RegGetValueA(HKEY_CURRENT_USER, "Software\\Microsoft\\Accessibility", "TextScaleFactor", RRF_RT_REG_DWORD,
+                     nullptr, &value, &size) != ERROR_SUCCESS)
+        return 100;
+    return static_cast<int>(std::min<DWORD>(std::max<DWORD>(value, 100), 225));
 }
 
 void centreOnWorkArea(HWND w) {

@@ -15,6 +15,10 @@ inline int twipsToPixels(int twips, UINT dpi) { return MulDiv(twips, static_cast
 // 13 pixels at 96 DPI.
 inline int checkGlyphPixels(UINT dpi) { return MulDiv(13, static_cast<int>(dpi), 96); }
 
+// The user's text size in percent, 100 to 225: Windows' "Make text bigger",
+// which enlarges text without changing the DPI. 100 where it is not set.
+int textScalePercent();
+
 // Moves a window to the middle of the screen's work area, keeping its size.
 void centreOnWorkArea(HWND w);
 
