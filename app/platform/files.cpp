@@ -118,6 +118,22 @@ Removal removeName(const std::string& path) {
     return Removal::kDenied;
 }
 
+Removal removable(const std::string& path) {
+    QuietDriveErrors quiet;
+    const std::wstring wide = longPath(path);
+    const DWORD attributes = GetFileAttributesW(wide.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return Removal::kGone;
+    if (attributes & FILE_ATTRIBUTE_READONLY) return Removal::kReadOnly;
+    HANDLE h = CreateFileW(wide.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                           OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (h != INVALID_HANDLE_VALUE) {
+        CloseHandle(h);
+        return Removal::kGone;
+    }
+    const DWORD err = GetLastError();
+    return err == ERROR_SHARING_VIOLATION || err == ERROR_LOCK_VIOLATION ? Removal::kInUse : Removal::kDenied;
+}
+
 void setNormalAttributes(const std::string& path) {
     QuietDriveErrors quiet;
     if (!SetFileAttributesW(longPath(path).c_str(), FILE_ATTRIBUTE_NORMAL)) throw RuntimeError::fromWin32(GetLastError());

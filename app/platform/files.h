@@ -70,6 +70,8 @@ bool deleteFileQuietly(const std::string& path);
 // kGone also when nothing was there.
 enum class Removal { kGone, kReadOnly, kInUse, kDenied };
 Removal removeName(const std::string& path);
+// Whether removeName would remove it now, asked without changing anything.
+Removal removable(const std::string& path);
 
 // Clears read-only, hidden, system and archive marks; a run-time error on failure.
 void setNormalAttributes(const std::string& path);

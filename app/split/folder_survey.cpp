@@ -1,6 +1,7 @@
 #include "split/folder_survey.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <map>
 
 #include "platform/ansi_text.h"
@@ -64,6 +65,20 @@ bool worthReading(const std::wstring& name, const std::wstring& pieceStem, const
     return sameFileName(name.substr(0, common), pieceStem.substr(0, common));
 }
 
+// The record that last named a piece: the split that wrote the piece wrote
+// its records after it, and a record of another name it may not remove
+// stays behind, naming pieces that are no longer its own. Records of the
+// same time all count.
+struct Claim {
+    std::vector<std::wstring> owners;
+    uint64_t written = 0;
+};
+
+void claim(Claim& c, const std::wstring& owner, uint64_t written) {
+    if (c.owners.empty() || written > c.written) c = Claim{{owner}, written};
+    else if (written == c.written) c.owners.push_back(owner);
+}
+
 void addOnce(std::vector<std::string>& names, const std::string& name) {
     for (const std::string& n : names)
         if (sameFileName(n, name)) return;
@@ -90,7 +105,7 @@ FolderSurvey surveyFolder(const SplitOutputs& outputs, int firstPiece, int lastP
     // records, each read once.
     std::string pieceAt[kMaxPieces + 1];
     std::map<std::wstring, std::wstring> ownRecordOwner;  // record at an own name -> the file it rebuilds
-    std::vector<std::wstring> claimedBy[kMaxPieces + 1];  // owners whose records name that piece
+    Claim claims[kMaxPieces + 1];
     for (const std::string& file : listed) {
         const std::wstring wide = platform::wideFromAnsi(file);
         if (const int n = pieceNumberOf(wide, pieceStem)) {
@@ -102,9 +117,10 @@ FolderSurvey surveyFolder(const SplitOutputs& outputs, int firstPiece, int lastP
         const bool isRecord = SplitOutputs::readRecord(outputs.folder(), file, record) && madeByASplit(wide, record);
         for (const std::wstring& own : ownRecords)
             if (sameFileName(wide, own)) ownRecordOwner[own] = isRecord ? record.owner : L"";
-        if (!isRecord) continue;
+        platform::FileStamp stamp;
+        if (!isRecord || !platform::stampFile(outputs.path(file), stamp)) continue;
         for (const std::wstring& piece : record.pieces)
-            if (const int n = pieceNumberOf(piece, pieceStem)) claimedBy[n].push_back(record.owner);
+            if (const int n = pieceNumberOf(piece, pieceStem)) claim(claims[n], record.owner, stamp.lastWrite);
     }
 
     for (size_t i = 0; i < ownRecords.size(); ++i) {
@@ -122,13 +138,17 @@ FolderSurvey surveyFolder(const SplitOutputs& outputs, int firstPiece, int lastP
     }
     for (int n = firstPiece; n <= kMaxPieces; ++n) {
         if (pieceAt[n].empty()) continue;
+        const Claim& c = claims[n];
+        // Also a tie with another owner is counted as theirs: the user is
+        // asked rather than another's piece taken.
         bool ours = false, theirs = false;
-        for (const std::wstring& owner : claimedBy[n]) (sameFileName(owner, target) ? ours : theirs) = true;
+        for (const std::wstring& owner : c.owners) (sameFileName(owner, target) ? ours : theirs) = true;
+        ours = ours && !theirs;
         if (n > lastPiece) {
             // Not written: it goes only as what an earlier split of this file left.
-            if (ours && !theirs) survey.earlierOwn.push_back(pieceAt[n]);
+            if (ours) survey.earlierOwn.push_back(pieceAt[n]);
         } else if (theirs) {
-            for (const std::wstring& owner : claimedBy[n])
+            for (const std::wstring& owner : c.owners)
                 if (!sameFileName(owner, target)) addOnce(survey.otherOwners, platform::ansiFrom(owner));
             survey.otherFiles.push_back(pieceAt[n]);
         } else if (ours) {

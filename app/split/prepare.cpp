@@ -181,7 +181,7 @@ Outcome askAboutWhatIsThere(Preparing& p) {
     const int touched = p.choices.deletePartial ? kMaxPieces : p.job.pieceCount;
     std::string refused;
     if (!mayReplace(out, 1, touched, p.choices.deletePartial, p.view, p.job.removeFirst, refused))
-        return refusal(refused, refused.empty() ? 0 : platform::kExclamation);
+        return refusal(refused, refused.empty() ? 0u : static_cast<unsigned>(platform::kExclamation));
     for (const std::string& piece : p.oldPieces)
         if (std::find(p.job.removeFirst.begin(), p.job.removeFirst.end(), piece) == p.job.removeFirst.end())
             p.job.removeFirst.push_back(piece);
@@ -218,20 +218,34 @@ bool mayReplace(const SplitOutputs& outputs, int firstPiece, int lastPiece, bool
     return true;
 }
 
+namespace {
+std::string removalRefused(const std::string& path, platform::Removal removal) {
+    switch (removal) {
+    case platform::Removal::kGone: break;
+    case platform::Removal::kReadOnly: return removalFailedText(path, "it is read-only");
+    case platform::Removal::kInUse: return removalFailedText(path, "another program holds it open");
+    case platform::Removal::kDenied: return removalFailedText(path, "access is denied");
+    }
+    return "";
+}
+}  // namespace
+
 std::string removeBeforeWriting(const SplitJob& job, const std::vector<std::string>& names) {
     platform::FileIdentity input;
     const bool known = platform::identifyFile(job.inPath, input);
+    // Every one asked first, so that a refusal leaves all of them in place.
     for (const std::string& name : names) {
         const std::string path = job.outputs.path(name);
         platform::FileIdentity there;
         if (known && platform::identifyFile(path, there) && there == input)
             return removalFailedText(path, "it is the file being split");
-        switch (platform::removeName(path)) {
-        case platform::Removal::kGone: break;
-        case platform::Removal::kReadOnly: return removalFailedText(path, "it is read-only");
-        case platform::Removal::kInUse: return removalFailedText(path, "another program holds it open");
-        case platform::Removal::kDenied: return removalFailedText(path, "access is denied");
-        }
+        const std::string refused = removalRefused(path, platform::removable(path));
+        if (!refused.empty()) return refused;
+    }
+    for (const std::string& name : names) {
+        const std::string path = job.outputs.path(name);
+        const std::string refused = removalRefused(path, platform::removeName(path));
+        if (!refused.empty()) return refused;
     }
     return "";
 }
