@@ -125,10 +125,13 @@ TEST(OwnNames, OnlyTheSplitsOwnNamesAreRemovedOrReplaced) {
         }
         EXPECT_EQ(readFile(inDir + "\\" + row.input), input);
         for (const Laid& f : row.laid) {
-            if (f.how == kLinkToDoc || f.how == kSymlinkToDoc)
+            if (f.how == kLinkToDoc || f.how == kSymlinkToDoc) {
                 EXPECT_EQ(readFile(docs / (f.text + ".doc")), "the user's " + f.text) << f.name;
+            }
             const bool replaced = std::find(row.replaced.begin(), row.replaced.end(), f.name) != row.replaced.end();
-            if (!replaced && f.how != kLinkToInput) EXPECT_EQ(readFile(out / f.name), f.text) << f.name;
+            if (!replaced && f.how != kLinkToInput) {
+                EXPECT_EQ(readFile(out / f.name), f.text) << f.name;
+            }
             SetFileAttributesA((out / f.name).c_str(), FILE_ATTRIBUTE_NORMAL);
         }
         const std::string stem = row.input.substr(0, row.input.size() - 4);
