@@ -108,11 +108,14 @@ extern "C" unsigned char __stdcall split(const char* inPath, const char* piecePa
     // A new piece is made without truncating it: Wine truncates what it
     // creates, and ext4 answers a truncation to 0 by writing the whole file
     // to disk when it is closed, while the next pieces are copied. A piece
-    // already there (or a create that failed) is opened as it always was,
-    // so that it is emptied and its failures are told alike.
-    const int share = _SH_DENYWR, mode = _S_IREAD | _S_IWRITE;
-    int piece = _sopen(piecePath, _O_BINARY | _O_EXCL | _O_CREAT | _O_WRONLY, share, mode);
-    if (piece < 0) piece = _sopen(piecePath, _O_BINARY | _O_TRUNC | _O_CREAT | _O_WRONLY, share, mode);
+    // already there loses its name and a new file is made: emptied in place
+    // it would be written through a hard or symbolic link into a file elsewhere.
+    const int share = _SH_DENYWR, mode = _S_IREAD | _S_IWRITE, create = _O_BINARY | _O_EXCL | _O_CREAT | _O_WRONLY;
+    int piece = _sopen(piecePath, create, share, mode);
+    if (piece < 0 && errno == EEXIST) {
+        if (_unlink(piecePath) != 0) return failPiece(-1, "Cannot Create:", piecePath, errno);
+        piece = _sopen(piecePath, create, share, mode);
+    }
     if (piece < 0) return failPiece(piece, "Cannot Create:", piecePath, errno);
 
     if (!(lastByte > firstByte)) {

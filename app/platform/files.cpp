@@ -106,6 +106,34 @@ bool deleteFileQuietly(const std::string& path) {
     return DeleteFileW(longPath(path).c_str()) != 0;
 }
 
+Removal removeName(const std::string& path) {
+    QuietDriveErrors quiet;
+    const std::wstring wide = longPath(path);
+    if (DeleteFileW(wide.c_str())) return Removal::kGone;
+    const DWORD err = GetLastError();
+    if (err == ERROR_FILE_NOT_FOUND || err == ERROR_PATH_NOT_FOUND) return Removal::kGone;
+    if (err == ERROR_SHARING_VIOLATION || err == ERROR_LOCK_VIOLATION) return Removal::kInUse;
+    const DWORD attributes = GetFileAttributesW(wide.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return Removal::kReadOnly;
+    return Removal::kDenied;
+}
+
+Removal removable(const std::string& path) {
+    QuietDriveErrors quiet;
+    const std::wstring wide = longPath(path);
+    const DWORD attributes = GetFileAttributesW(wide.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return Removal::kGone;
+    if (attributes & FILE_ATTRIBUTE_READONLY) return Removal::kReadOnly;
+    HANDLE h = CreateFileW(wide.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                           OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (h != INVALID_HANDLE_VALUE) {
+        CloseHandle(h);
+        return Removal::kGone;
+    }
+    const DWORD err = GetLastError();
+    return err == ERROR_SHARING_VIOLATION || err == ERROR_LOCK_VIOLATION ? Removal::kInUse : Removal::kDenied;
+}
+
 void setNormalAttributes(const std::string& path) {
     QuietDriveErrors quiet;
     if (!SetFileAttributesW(longPath(path).c_str(), FILE_ATTRIBUTE_NORMAL)) throw RuntimeError::fromWin32(GetLastError());
@@ -113,7 +141,10 @@ void setNormalAttributes(const std::string& path) {
 
 OutputFile::OutputFile(const std::string& path) : path_(path) {
     QuietDriveErrors quiet;
-    HANDLE h = CreateFileW(longPath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const std::wstring wide = longPath(path);
+    if (!DeleteFileW(wide.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND)
+        throw RuntimeError::fromWin32(GetLastError());
+    HANDLE h = CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) throw RuntimeError::fromWin32(GetLastError());
     handle_ = h;
 }
@@ -265,7 +296,9 @@ char driveLetterOf(const std::string& text) {
     return static_cast<char>(tolower(static_cast<unsigned char>(text[0])));
 }
 
-bool nameWithoutForm(const std::string& name) { return name.find('?') != std::string::npos; }
+bool nameWithoutForm(const std::string& name) {
+    return name.find('?') != std::string::npos || wideFromAnsi(name).find(L'\xFFFD') != std::wstring::npos;
+}
 
 std::vector<std::string> listFolder(const std::string& folder, bool folders) {
     std::vector<std::string> names;
@@ -299,7 +332,9 @@ std::vector<std::string> listFolder(const std::string& folder, bool folders) {
         }
         names.push_back(name);
     } while (FindNextFileW(h, &fd));
+    err = GetLastError();
     FindClose(h);
+    if (err != ERROR_NO_MORE_FILES) throw RuntimeError::fromWin32(err);
     std::sort(names.begin(), names.end(), lessNoCase);
     return names;
 }

@@ -66,11 +66,20 @@ bool openableDenyingWrites(const std::string& path);
 // Deletes a file; failures are the caller's to ignore.
 bool deleteFileQuietly(const std::string& path);
 
+// Removes the name of a file (a link's own name, never what it leads to);
+// kGone also when nothing was there.
+enum class Removal { kGone, kReadOnly, kInUse, kDenied };
+Removal removeName(const std::string& path);
+// Whether removeName would remove it now, asked without changing anything.
+Removal removable(const std::string& path);
+
 // Clears read-only, hidden, system and archive marks; a run-time error on failure.
 void setNormalAttributes(const std::string& path);
 
 // A file open for writing, replacing any file of that name, in separate
 // steps so that a caller can tell creating from writing. Closed when it goes.
+// A file already there is removed and a new one created: one truncated in
+// place would be written through a hard or symbolic link into a file elsewhere.
 class OutputFile {
 public:
     // A run-time error when the file cannot be created.
@@ -126,13 +135,15 @@ bool driveReady(char letter);
 // error 68 for a text that names no drive.
 char driveLetterOf(const std::string& text);
 
-// True for a name that listFolder() could give only with "?" for characters
-// the program's code page has no form of: no file can be reached by it.
+// True for a name that listFolder() could give only with "?" (or, in UTF-8,
+// U+FFFD for a lone surrogate) for characters the program's code page has no
+// form of: no file can be reached by it.
 bool nameWithoutForm(const std::string& name);
 
 // The names of a folder's ordinary files or of its subfolders (hidden and
 // system entries left out), sorted as the lists show them; a run-time error
-// when the folder cannot be read.
+// when the folder cannot be read, also part-way: a listing cut short would
+// hide what is there.
 std::vector<std::string> listFolder(const std::string& folder, bool folders);
 
 }  // namespace platform

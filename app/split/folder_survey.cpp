@@ -1,5 +1,9 @@
 #include "split/folder_survey.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <map>
+
 #include "platform/ansi_text.h"
 #include "platform/files.h"
 #include "platform/runtime_error.h"
@@ -8,85 +12,150 @@ namespace split {
 
 namespace {
 
-struct FoundRecord {
-    std::string name;
-    SplitRecord record;
-};
+using platform::sameFileName;
 
-// A record of this program's names the pieces of the file it rebuilds, .S01
-// onwards with none left out: a published checksum list or a batch file of
-// the user's that merely copies files is none.
-bool madeByASplit(const SplitRecord& record) {
+bool endsWith(const std::wstring& name, const std::wstring& tail) {
+    return name.size() > tail.size() && sameFileName(name.substr(name.size() - tail.size()), tail);
+}
+
+// The number n when name is stem + ".Snn" (01 to 99), else 0.
+int pieceNumberOf(const std::wstring& name, const std::wstring& stem) {
+    if (name.size() != stem.size() + 4 || !sameFileName(name.substr(0, stem.size()), stem) ||
+        !sameFileName(name.substr(stem.size(), 2), L".S"))
+        return 0;
+    const wchar_t a = name[stem.size() + 2], b = name[stem.size() + 3];
+    if (a < L'0' || a > L'9' || b < L'0' || b > L'9') return 0;
+    return (a - L'0') * 10 + (b - L'0');
+}
+
+// A record of this program's: it sits at the name a split of the file it
+// rebuilds writes, and names that split's pieces, .S01 onwards with none
+// left out. A published checksum list, "join movie.bat" or a batch file of
+// the user's that merely copies files is none, whatever its text.
+bool madeByASplit(const std::wstring& recordName, const SplitRecord& record) {
     if (record.pieces.empty() || record.pieces.size() > static_cast<size_t>(kMaxPieces)) return false;
+    const std::string owner = platform::ansiFrom(record.owner);
     std::string stem;
-    if (!pieceStemOf(platform::ansiFrom(record.owner), stem)) return false;
+    if (!pieceStemOf(owner, stem)) return false;
+    const SplitOutputs theirs("", owner);
+    bool atItsName = false;
+    for (const std::string& name : theirs.records()) atItsName |= sameFileName(recordName, platform::wideFromAnsi(name));
+    if (!atItsName) return false;
+    const std::wstring wideStem = platform::wideFromAnsi(stem);
     for (size_t i = 0; i < record.pieces.size(); ++i)
-        if (!platform::sameFileName(record.pieces[i], platform::wideFromAnsi(pieceName(stem, static_cast<int>(i) + 1))))
-            return false;
+        if (pieceNumberOf(record.pieces[i], wideStem) != static_cast<int>(i) + 1) return false;
     return true;
 }
 
-bool among(const std::vector<std::string>& names, const std::string& name) {
-    for (const std::string& n : names)
-        if (platform::sameFileName(n, name)) return true;
-    return false;
+// Whether a record at this name could be one the survey needs: at one of
+// the split's own record names, or, by its name, of a file whose pieces
+// share the split's stem. Keeps a folder of thousands of lists from being read.
+bool worthReading(const std::wstring& name, const std::wstring& pieceStem, const std::vector<std::wstring>& own) {
+    for (const std::wstring& o : own)
+        if (sameFileName(name, o)) return true;
+    if (endsWith(name, L".sha256")) {
+        std::string stem;
+        return pieceStemOf(platform::ansiFrom(name.substr(0, name.size() - 7)), stem) &&
+               sameFileName(platform::wideFromAnsi(stem), pieceStem);
+    }
+    const size_t dot = endsWith(name, L".bat") ? 4 : endsWith(name, L".sh") ? 3 : 0;
+    if (!dot) return false;
+    // The file it rebuilds begins with both its batch stem and the pieces' stem.
+    const size_t common = std::min(name.size() - dot, pieceStem.size());
+    return sameFileName(name.substr(0, common), pieceStem.substr(0, common));
+}
+
+// The record that last named a piece: the split that wrote the piece wrote
+// its records after it, and a record of another name it may not remove
+// stays behind, naming pieces that are no longer its own. Records of the
+// same time all count.
+struct Claim {
+    std::vector<std::wstring> owners;
+    uint64_t written = 0;
+};
+
+void claim(Claim& c, const std::wstring& owner, uint64_t written) {
+    if (c.owners.empty() || written > c.written) c = Claim{{owner}, written};
+    else if (written == c.written) c.owners.push_back(owner);
 }
 
 void addOnce(std::vector<std::string>& names, const std::string& name) {
-    if (!among(names, name)) names.push_back(name);
-}
-
-// The record's own file and the pieces it names, those in the folder only
-// unless `claimed` (a record still claims a piece that has gone: a new file
-// of that name would be taken for it).
-std::vector<std::string> filesOf(const FoundRecord& found, const std::vector<std::string>& listed,
-                                 bool claimed = false) {
-    std::vector<std::string> files{found.name};
-    for (const std::wstring& piece : found.record.pieces) {
-        const std::string name = platform::ansiFrom(piece);
-        if (claimed || among(listed, name)) files.push_back(name);
-    }
-    return files;
+    for (const std::string& n : names)
+        if (sameFileName(n, name)) return;
+    names.push_back(name);
 }
 
 }  // namespace
 
-FolderSurvey surveyFolder(const SplitOutputs& outputs, const std::vector<std::string>& names, bool piecesAreOurs) {
+FolderSurvey surveyFolder(const SplitOutputs& outputs, int firstPiece, int lastPiece, bool piecesAreOurs) {
     FolderSurvey survey;
     std::vector<std::string> listed;
     try {
         listed = platform::listFolder(outputs.folder(), false);
-    } catch (const platform::RuntimeError&) {
-        return survey;  // a folder that cannot be read holds nothing to protect
+    } catch (const platform::RuntimeError& e) {
+        survey.unlisted = e.description();  // not empty: what cannot be seen may be the user's
+        return survey;
     }
-    std::vector<FoundRecord> records;
+    const std::wstring pieceStem = platform::wideFromAnsi(outputs.pieceStem());
+    const std::wstring target = platform::wideFromAnsi(outputs.target());
+    std::vector<std::wstring> ownRecords;
+    for (const std::string& name : outputs.records()) ownRecords.push_back(platform::wideFromAnsi(name));
+
+    // One pass over the listing: the pieces at the split's names, and the
+    // records, each read once.
+    std::string pieceAt[kMaxPieces + 1];
+    std::map<std::wstring, std::wstring> ownRecordOwner;  // record at an own name -> the file it rebuilds
+    Claim claims[kMaxPieces + 1];
     for (const std::string& file : listed) {
-        FoundRecord found{file, {}};
-        if (SplitOutputs::readRecord(outputs.folder(), file, found.record) && madeByASplit(found.record))
-            records.push_back(found);
-    }
-    const std::wstring input = platform::wideFromAnsi(outputs.target());
-    // The owners whose split would lose a file to this one.
-    std::vector<std::wstring> touched;
-    for (const FoundRecord& found : records) {
-        if (platform::sameFileName(found.record.owner, input)) {
-            for (const std::string& f : filesOf(found, listed)) addOnce(survey.earlierOwn, f);
+        const std::wstring wide = platform::wideFromAnsi(file);
+        if (const int n = pieceNumberOf(wide, pieceStem)) {
+            pieceAt[n] = file;
             continue;
         }
-        for (const std::string& f : filesOf(found, listed, true))
-            if (among(names, f)) touched.push_back(found.record.owner);
+        if (!worthReading(wide, pieceStem, ownRecords)) continue;
+        SplitRecord record;
+        const bool isRecord = SplitOutputs::readRecord(outputs.folder(), file, record) && madeByASplit(wide, record);
+        for (const std::wstring& own : ownRecords)
+            if (sameFileName(wide, own)) ownRecordOwner[own] = isRecord ? record.owner : L"";
+        platform::FileStamp stamp;
+        if (!isRecord || !platform::stampFile(outputs.path(file), stamp)) continue;
+        for (const std::wstring& piece : record.pieces)
+            if (const int n = pieceNumberOf(piece, pieceStem)) claim(claims[n], record.owner, stamp.lastWrite);
     }
-    for (const FoundRecord& found : records)
-        for (const std::wstring& owner : touched)
-            if (platform::sameFileName(found.record.owner, owner)) {
-                if (survey.otherOwner.empty()) survey.otherOwner = platform::ansiFrom(owner);
-                for (const std::string& f : filesOf(found, listed)) addOnce(survey.otherFiles, f);
-            }
-    const std::vector<std::string> recordNames = outputs.records();
-    for (const std::string& name : names) {
-        if (!among(listed, name) || among(survey.earlierOwn, name) || among(survey.otherFiles, name)) continue;
-        if (piecesAreOurs && !among(recordNames, name)) continue;
-        survey.usersOwn.push_back(name);
+
+    for (size_t i = 0; i < ownRecords.size(); ++i) {
+        auto found = ownRecordOwner.find(ownRecords[i]);
+        if (found == ownRecordOwner.end()) continue;
+        const std::string name = outputs.records()[i];
+        if (found->second.empty()) {
+            survey.usersOwn.push_back(name);
+        } else if (sameFileName(found->second, target)) {
+            survey.earlierOwn.push_back(name);
+        } else {
+            addOnce(survey.otherOwners, platform::ansiFrom(found->second));
+            survey.otherFiles.push_back(name);
+        }
+    }
+    for (int n = firstPiece; n <= kMaxPieces; ++n) {
+        if (pieceAt[n].empty()) continue;
+        const Claim& c = claims[n];
+        // Also a tie with another owner is counted as theirs: the user is
+        // asked rather than another's piece taken.
+        bool ours = false, theirs = false;
+        for (const std::wstring& owner : c.owners) (sameFileName(owner, target) ? ours : theirs) = true;
+        ours = ours && !theirs;
+        if (n > lastPiece) {
+            // Not written: it goes only as what an earlier split of this file left.
+            if (ours) survey.earlierOwn.push_back(pieceAt[n]);
+        } else if (theirs) {
+            for (const std::wstring& owner : c.owners)
+                if (!sameFileName(owner, target)) addOnce(survey.otherOwners, platform::ansiFrom(owner));
+            survey.otherFiles.push_back(pieceAt[n]);
+        } else if (ours) {
+            survey.earlierOwn.push_back(pieceAt[n]);
+        } else if (!piecesAreOurs) {
+            survey.usersOwn.push_back(pieceAt[n]);
+        }
     }
     return survey;
 }

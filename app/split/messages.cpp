@@ -160,9 +160,26 @@ std::string reservedOutputText(const std::string& inFileName, const std::string&
 
 const unsigned kReplaceQuestionStyle = platform::kYesNo | platform::kQuestion | platform::kSecondButtonDefault;
 
-std::string replaceQuestion(const std::string& folder, const std::string& owner, const std::string& inFileName) {
-    return "The folder " + folder + " already holds the pieces of " + owner + ". Replace them with the pieces of " +
+std::string replaceQuestion(const std::string& folder, const std::vector<std::string>& owners,
+                            const std::string& inFileName) {
+    std::string named;
+    for (size_t i = 0; i < owners.size(); ++i)
+        named += (i == 0 ? "" : i + 1 == owners.size() ? " and " : ", ") + owners[i];
+    return "The folder " + folder + " already holds the pieces of " + named + ". Replace them with the pieces of " +
            inFileName + "?";
+}
+
+std::string removalFailedText(const std::string& path, const std::string& why) {
+    return "The file " + path + " must go before this split writes its own file of that name, but it could not be "
+           "removed: " + why + ".\r\nClose the program that holds it or clear its read-only mark, or choose another "
+           "output folder.";
+}
+
+std::string beforeTheFirstByteText(const std::string& why) { return why + "\r\nNothing was written."; }
+
+std::string folderUnlistedText(const std::string& folder, const std::string& why) {
+    return "The files in the folder " + folder + " cannot be listed (" + why + "), so Cleavo cannot tell what it "
+           "would replace there.\r\nNothing was written. Choose another output folder.";
 }
 
 namespace {

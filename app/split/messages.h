@@ -57,8 +57,17 @@ std::string inputNotOpenText(const std::string& inPath);
 std::string reservedInputText(const std::string& inFileName, const std::string& device);
 std::string reservedOutputText(const std::string& inFileName, const std::string& device, const std::string& name);
 // "The folder ... already holds the pieces of holiday.mp4. Replace them with
-// the pieces of holiday.avi?", asked with Yes and No, No the default.
-std::string replaceQuestion(const std::string& folder, const std::string& owner, const std::string& inFileName);
+// the pieces of holiday.avi?", asked with Yes and No, No the default; every
+// owner named ("a.mp4, a.mkv and a.mov").
+std::string replaceQuestion(const std::string& folder, const std::vector<std::string>& owners,
+                            const std::string& inFileName);
+// A file at one of the split's names that must go first and would not; why
+// is "it is read-only" and the like.
+std::string removalFailedText(const std::string& path, const std::string& why);
+// why, then that the split stopped before writing anything.
+std::string beforeTheFirstByteText(const std::string& why);
+// The output folder's files could not be listed, for the reason why.
+std::string folderUnlistedText(const std::string& folder, const std::string& why);
 extern const unsigned kReplaceQuestionStyle;
 // Something stands where the split must write path: a folder, a device, or
 // a file that cannot be replaced.

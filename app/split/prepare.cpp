@@ -1,5 +1,6 @@
 #include "split/prepare.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "platform/dialogs.h"
@@ -178,8 +179,12 @@ Outcome checkOutputFolder(Preparing& p) {
 Outcome askAboutWhatIsThere(Preparing& p) {
     const SplitOutputs& out = p.job.outputs;
     const int touched = p.choices.deletePartial ? kMaxPieces : p.job.pieceCount;
-    if (!mayReplace(out, out.names(1, touched), p.choices.deletePartial, p.view, p.job.removeFirst)) return refusal();
-    p.job.removeFirst.insert(p.job.removeFirst.end(), p.oldPieces.begin(), p.oldPieces.end());
+    std::string refused;
+    if (!mayReplace(out, 1, touched, p.choices.deletePartial, p.view, p.job.removeFirst, refused))
+        return refusal(refused, refused.empty() ? 0u : static_cast<unsigned>(platform::kExclamation));
+    for (const std::string& piece : p.oldPieces)
+        if (std::find(p.job.removeFirst.begin(), p.job.removeFirst.end(), piece) == p.job.removeFirst.end())
+            p.job.removeFirst.push_back(piece);
     return kGoOn;
 }
 
@@ -193,18 +198,56 @@ Preparation prepareJob(const SplitChoices& choices, PrepareView& view) {
     return p.job;
 }
 
-bool mayReplace(const SplitOutputs& outputs, const std::vector<std::string>& names, bool piecesAreOurs,
-                ReplaceQuestions& ask, std::vector<std::string>& removeFirst) {
-    const FolderSurvey survey = surveyFolder(outputs, names, piecesAreOurs);
-    if (!survey.otherOwner.empty() &&
-        !ask.replaceAllowed(replaceQuestion(outputs.folder(), survey.otherOwner, outputs.target())))
+bool mayReplace(const SplitOutputs& outputs, int firstPiece, int lastPiece, bool piecesAreOurs,
+                ReplaceQuestions& ask, std::vector<std::string>& removeFirst, std::string& refused) {
+    const FolderSurvey survey = surveyFolder(outputs, firstPiece, lastPiece, piecesAreOurs);
+    if (!survey.unlisted.empty()) {
+        refused = folderUnlistedText(outputs.folder(), survey.unlisted);
+        return false;
+    }
+    if (!survey.otherOwners.empty() &&
+        !ask.replaceAllowed(replaceQuestion(outputs.folder(), survey.otherOwners, outputs.target())))
         return false;
     if (!survey.usersOwn.empty() &&
         !ask.replaceAllowed(usersOwnQuestion(outputs.folder(), survey.usersOwn, outputs.target())))
         return false;
-    removeFirst.insert(removeFirst.end(), survey.earlierOwn.begin(), survey.earlierOwn.end());
-    removeFirst.insert(removeFirst.end(), survey.otherFiles.begin(), survey.otherFiles.end());
+    // Replacing removes the name first: nothing is truncated in place, which
+    // would write through a link into a file elsewhere.
+    for (const auto* names : {&survey.earlierOwn, &survey.otherFiles, &survey.usersOwn})
+        removeFirst.insert(removeFirst.end(), names->begin(), names->end());
     return true;
+}
+
+namespace {
+std::string removalRefused(const std::string& path, platform::Removal removal) {
+    switch (removal) {
+    case platform::Removal::kGone: break;
+    case platform::Removal::kReadOnly: return removalFailedText(path, "it is read-only");
+    case platform::Removal::kInUse: return removalFailedText(path, "another program holds it open");
+    case platform::Removal::kDenied: return removalFailedText(path, "access is denied");
+    }
+    return "";
+}
+}  // namespace
+
+std::string removeBeforeWriting(const SplitJob& job, const std::vector<std::string>& names) {
+    platform::FileIdentity input;
+    const bool known = platform::identifyFile(job.inPath, input);
+    // Every one asked first, so that a refusal leaves all of them in place.
+    for (const std::string& name : names) {
+        const std::string path = job.outputs.path(name);
+        platform::FileIdentity there;
+        if (known && platform::identifyFile(path, there) && there == input)
+            return removalFailedText(path, "it is the file being split");
+        const std::string refused = removalRefused(path, platform::removable(path));
+        if (!refused.empty()) return refused;
+    }
+    for (const std::string& name : names) {
+        const std::string path = job.outputs.path(name);
+        const std::string refused = removalRefused(path, platform::removeName(path));
+        if (!refused.empty()) return refused;
+    }
+    return "";
 }
 
 }  // namespace split

@@ -52,11 +52,18 @@ using Preparation = std::variant<SplitJob, Refusal>;
 // run-time errors go to the caller.
 Preparation prepareJob(const SplitChoices& choices, PrepareView& view);
 
-// Surveys the folder for `names` and asks about another file's split and the
-// user's own files there; false when the user keeps them. Otherwise adds what
-// must go before the first byte (the earlier split of this file, and the
-// other split agreed to) to removeFirst.
-bool mayReplace(const SplitOutputs& outputs, const std::vector<std::string>& names, bool piecesAreOurs,
-                ReplaceQuestions& ask, std::vector<std::string>& removeFirst);
+// Surveys the folder for pieces firstPiece to lastPiece and the records, and
+// asks about other files' splits and the user's own files there. False when
+// the user keeps them, or with `refused` set when the folder cannot be
+// surveyed. Otherwise adds what must go before the first byte (an earlier
+// split of this file, and what the user agreed to) to removeFirst.
+bool mayReplace(const SplitOutputs& outputs, int firstPiece, int lastPiece, bool piecesAreOurs,
+                ReplaceQuestions& ask, std::vector<std::string>& removeFirst, std::string& refused);
+
+// Removes the job's names listed in `names` before anything is written there;
+// the input, reached by whatever name, is never removed. Empty when all are
+// gone, else the message naming the first that would not go (nothing after it
+// is touched).
+std::string removeBeforeWriting(const SplitJob& job, const std::vector<std::string>& names);
 
 }  // namespace split

@@ -115,10 +115,16 @@ bool newDiskAccepted(const SplitJob& job, int nextPiece, RunView& view) {
             return false;
         }
     }
+    // Only the names still to be written: the pieces this run wrote before
+    // the pause are its own, whatever a record on this disk says of them.
     const std::vector<std::string> names = out.names(nextPiece, job.pieceCount);
     std::vector<std::string> removeFirst;
-    if (!mayReplace(out, names, false, view, removeFirst)) return false;
-    const std::string refused = folderRefusal(out.folder(), names, job.pieceSize);
+    std::string refused;
+    if (!mayReplace(out, nextPiece, job.pieceCount, false, view, removeFirst, refused)) {
+        if (!refused.empty()) view.tell(stoppedAfterPauseText(refused), platform::kExclamation);
+        return false;
+    }
+    refused = folderRefusal(out.folder(), names, job.pieceSize);
     if (!refused.empty()) {
         view.tell(stoppedAfterPauseText(refused), platform::kExclamation);
         return false;
@@ -128,7 +134,11 @@ bool newDiskAccepted(const SplitJob& job, int nextPiece, RunView& view) {
         view.tell(pieceCapacityReport(job.pieceSize, freeBytes), platform::kCritical);
         return false;
     }
-    for (const std::string& name : removeFirst) platform::deleteFileQuietly(out.path(name));
+    refused = removeBeforeWriting(job, removeFirst);
+    if (!refused.empty()) {
+        view.tell(stoppedAfterPauseText(refused), platform::kCritical);
+        return false;
+    }
     return true;
 }
 
@@ -267,7 +277,15 @@ RunResult runPieces(const SplitJob& job, RunView& view) {
     }
     // Before the first byte: a run stopped or killed from here on leaves no
     // earlier batch file that would join its pieces with older ones.
-    for (const std::string& name : job.removeFirst) platform::deleteFileQuietly(job.outputs.path(name));
+    // A file that will not go stops the run here: writing beside it would
+    // leave a split mixed with what was there.
+    const std::string refused = removeBeforeWriting(job, job.removeFirst);
+    if (!refused.empty()) {
+        view.enableSplitButton();
+        view.showHourglass(false);
+        view.tell(beforeTheFirstByteText(refused), platform::kCritical);
+        return RunResult();
+    }
     return PieceRun(job, view).run();
 }
 

@@ -53,13 +53,14 @@ struct RunResult {
     bool batchWritten = false;    // false when a name has no form the interpreter reads
 };
 
-// Removes what the job lists to go first, then writes the pieces, hashing
+// Removes what the job lists to go first (stopping before the first byte,
+// after saying why, when one will not go), then writes the pieces, hashing
 // each right after it is written, and after each pause checks the new disk
 // as the first was checked; then the batch file and the kit. Run-time errors
 // (a piece that cannot be marked normal, a batch or kit file that cannot be
 // written) go to the caller. A run that does not get that far leaves no
-// batch or kit file of this program's at its names; a file of the user's
-// stays. The hourglass is off again unless all is written.
+// batch or kit file at its names; a file of the user's that the user chose
+// to keep stays. The hourglass is off again unless all is written.
 RunResult runPieces(const SplitJob& job, RunView& view);
 
 }  // namespace split

@@ -153,3 +153,10 @@ TEST(NamesBatch, OneLineWhereItFitsSeveralWhereNot) {
         EXPECT_EQ(text, "");
     }
 }
+
+TEST(NamesWithoutForm, AQuestionMarkOrAReplacementCharacterFromTheConversion) {
+    // A lone surrogate has no form in UTF-8 either: the conversion gives U+FFFD.
+    EXPECT_TRUE(platform::nameWithoutForm(platform::ansiFrom(std::wstring(L"a") + wchar_t(0xD800) + L"b.txt")));
+    EXPECT_TRUE(platform::nameWithoutForm("a?b.txt"));
+    EXPECT_FALSE(platform::nameWithoutForm(u8"東京タワー.mp4"));
+}

@@ -3,7 +3,8 @@
 # another folder, as a receiver on Linux would: it must rebuild the input
 # byte for byte, its checksum file must pass sha256sum -c, and with one piece
 # damaged and another gone it must name both and write nothing. It refuses a
-# folder or link at the name, and follows no link planted at a temporary name.
+# folder or link at the name, follows no link planted at a temporary name, and
+# keeps nothing when the joined file's hash does not match.
 #   sh joiner_test.sh CASES-FOLDER
 cases="$1"
 failures=0
@@ -37,6 +38,11 @@ for dir in "$cases"/*/; do
     [ "$(cat "$dir/victim")" = keep ] && cmp -s "$dir/out/$name" "$input" || fail "a planted link was followed"
     rm -f "$dir/out/$name" "$dir/out"/.*.rebuilding "$dir/out"/.cleavo.*
   done; rm "$dir/mktemp"
+  # A cat that drops the last byte, as on a full disk: the whole file's hash must catch it.
+  printf '#!/bin/sh\n/bin/cat "$@" | head -c -1\n' > "$dir/cat"; chmod +x "$dir/cat"; before=$(ls -A "$dir/out")
+  if out=$(cd / && PATH="$dir:$PATH" /bin/sh "$joiner" 2>&1); then fail "a short join was kept"; fi
+  [ "$out" = "The rebuilt $name does not match its SHA-256: it was deleted." ] && [ "$(ls -A "$dir/out")" = "$before" ] ||
+    fail "short join: $out"; rm "$dir/cat"
 
   # One byte of the first piece changed, the second piece gone.
   printf 'X' | dd of="$dir/out/$first" bs=1 count=1 conv=notrunc 2>/dev/null

@@ -103,26 +103,10 @@ TEST(NamesInTheWay, AnotherFilesSplitIsReplacedOnlyWhenTheUserSaysSo) {
     win.splitInto(out.path());
     const std::string success = "Operation Successful!\r\nUse: " + out.path() + "\\holiday.bat to combine!";
     EXPECT_EQ(win.boxes.texts(), (std::vector<std::string>{win.boxes.texts()[0], question, question, success, success}));
+    // holiday.mp4's checksum file is at none of holiday.avi's names: it stays.
     EXPECT_EQ(filesIn(out.path()), (std::vector<std::string>{"holiday.S01", "holiday.S02", "holiday.avi.sha256",
-                                                             "holiday.bat", "holiday.sh"}));
+                                                             "holiday.bat", "holiday.mp4.sha256", "holiday.sh"}));
     EXPECT_EQ(readFile(out / "holiday.S01") + readFile(out / "holiday.S02"), avi);
-}
-
-TEST(NamesInTheWay, AChecksumFileTellsWhoseSplitTheSharedPiecesAre) {
-    // abcd and wxyz both have the pieces .S01, .S02, ...; only abcd's checksum file is there.
-    TempDir in, out;
-    writeFile(in / "wxyz", patternBytes(2000, 74));
-    const std::string hash(64, 'a');
-    writeFile(out / "abcd.sha256", hash + "  .S01\n" + hash + "  .S02\n" + hash + "  abcd\n");
-    SplitterWindow win(in.path());
-    win.boxes.answers = {platform::kAnswerNo};
-    win.chooseFile(in.path(), "wxyz");
-    chooseIntoYFiles(win.w(), "2");
-    win.splitInto(out.path());
-    EXPECT_EQ(win.boxes.texts(), std::vector<std::string>{"The folder " + out.path() +
-                                                          " already holds the pieces of abcd. Replace them with the "
-                                                          "pieces of wxyz?"});
-    EXPECT_EQ(filesIn(out.path()), std::vector<std::string>{"abcd.sha256"});
 }
 
 TEST(PieceGuard, OnlyADiskFileOfExactlyItsLengthCountsAsWritten) {
@@ -194,7 +178,7 @@ TEST(TheUsersOwn, FilesAtASplitsNamesAreReplacedOnlyWhenTheUserSaysSo) {
         }
 }
 
-TEST(TheUsersOwn, AnotherFilesSplitIsReplacedWholeAndNothingRebuildsItAfterwards) {
+TEST(TheUsersOwn, AnotherFilesSplitLosesOnlyTheFilesAtTheNewSplitsNames) {
     // data.zip and data1.gz both cut into data.S01, ...; their batch files differ.
     TempDir in, out;
     const std::string zip = patternBytes(3000, 82), gz = patternBytes(2000, 83);
@@ -204,6 +188,7 @@ TEST(TheUsersOwn, AnotherFilesSplitIsReplacedWholeAndNothingRebuildsItAfterwards
     win.chooseFile(in.path(), "data.zip");
     chooseIntoYFiles(win.w(), "3");
     win.splitInto(out.path());
+    const std::string zipBatch = readFile(out / "data.bat");
     win.boxes.answers = {platform::kAnswerYes};
     win.chooseFile(in.path(), "data1.gz");
     chooseIntoYFiles(win.w(), "2");
@@ -211,8 +196,10 @@ TEST(TheUsersOwn, AnotherFilesSplitIsReplacedWholeAndNothingRebuildsItAfterwards
     ASSERT_EQ(win.boxes.texts().size(), 3u);
     EXPECT_EQ(win.boxes.texts()[1], "The folder " + out.path() +
                                         " already holds the pieces of data.zip. Replace them with the pieces of data1.gz?");
-    EXPECT_EQ(filesIn(out.path()),
-              (std::vector<std::string>{"data.S01", "data.S02", "data1.bat", "data1.gz.sha256", "data1.sh"}));
+    EXPECT_EQ(filesIn(out.path()), (std::vector<std::string>{"data.S01", "data.S02", "data.S03", "data.bat", "data.sh",
+                                                             "data.zip.sha256", "data1.bat", "data1.gz.sha256",
+                                                             "data1.sh"}));
+    EXPECT_EQ(readFile(out / "data.bat"), zipBatch);
     EXPECT_EQ(readFile(out / "data.S01") + readFile(out / "data.S02"), gz);
 }
 
