@@ -193,15 +193,19 @@ RECT placeOf(HWND control) {
     return r;
 }
 
-// The width and height of a caption in the control's own font, as a button
-// draws it ("&" marks the access key).
-SIZE captionSize(HWND control) {
+// The size of a control's caption in its own font, as a button draws it, and
+// the family the system really draws that font with.
+SIZE captionSize(HWND control, std::string* family = nullptr) {
     char text[256] = {};
     GetWindowTextA(control, text, sizeof text);
     HDC dc = GetDC(control);
     HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
     RECT r = {0, 0, 0, 0};
     DrawTextA(dc, text, -1, &r, DT_SINGLELINE | DT_CALCRECT);
+    std::vector<char> metrics(GetOutlineTextMetricsA(dc, 0, nullptr) + 1);
+    auto* otm = reinterpret_cast<OUTLINETEXTMETRICA*>(metrics.data());
+    if (family && GetOutlineTextMetricsA(dc, static_cast<UINT>(metrics.size()), otm))
+        *family = metrics.data() + reinterpret_cast<size_t>(otm->otmpFamilyName);
     SelectObject(dc, old);
     ReleaseDC(control, dc);
     return SIZE{r.right, r.bottom};
@@ -209,32 +213,36 @@ SIZE captionSize(HWND control) {
 }  // namespace
 
 // In the prefix's own face (Tahoma), in a wider one and in larger text, at two
-// DPIs: every caption has room as drawn, no control covers another, each lies
-// inside its frame and the window, and none is smaller or further up or left
-// than designed.
+// DPIs: every caption has room as drawn, no caption covers another, and each
+// control lies inside its frame and the window.
 TEST(Look, EveryCaptionWholeInAnyFaceAndTextSize) {
     TempDir dir;
     SplitterWindow win(dir.path());
     frmSplitter& w = win.w();
     struct Case {
         const char* face;
+        const char* family;  // what the system draws it with
         UINT dpi;
         DWORD percent;
     };
-    const Case cases[] = {{"MS Shell Dlg", 96, 100}, {"MS Shell Dlg", 96, 150}, {"MS Shell Dlg", 96, 225},
-                          {"MS Shell Dlg", 144, 150}, {"DejaVu Sans", 96, 100}, {"DejaVu Sans", 96, 225},
-                          {"DejaVu Sans", 144, 100}};
-    struct Boxed {
+    const Case cases[] = {{"MS Shell Dlg", "Tahoma", 96, 100},  {"MS Shell Dlg", "Tahoma", 96, 150},
+                          {"MS Shell Dlg", "Tahoma", 96, 225},  {"MS Shell Dlg", "Tahoma", 144, 150},
+                          {"DejaVu Sans", "DejaVu Sans", 96, 100}, {"DejaVu Sans", "DejaVu Sans", 96, 225},
+                          {"DejaVu Sans", "DejaVu Sans", 144, 100}};
+    enum Kind { kPlain, kBox, kButton, kFrame };
+    struct Shown {
         platform::Control* c;
         platform::Control* frame;
+        Kind kind;
     };
-    std::vector<Boxed> boxes = {{&w.mnuAdvanced(1), &w.mnuOptions}, {&w.mnuAdvanced(2), &w.mnuOptions},
-                                {&w.chkPause, &w.mnuOptions},       {&w.chkPGP, &w.mnuOptions}};
-    for (auto& b : w.optSplitTypeButton) boxes.push_back({&b, &w.Frame1});
-    for (auto& b : w.optBytesButton) boxes.push_back({&b, &w.Frame2});
-    const std::vector<Boxed> others = {{&w.cmdSPlit, nullptr},   {&w.cmdExit, nullptr},    {&w.Frame1, nullptr},
-                                       {&w.mnuOptions, nullptr}, {&w.lblStatus, nullptr},  {&w.txtByteSize, &w.Frame1},
-                                       {&w.Frame2, &w.Frame1},   {&w.cboEqualNumber, &w.Frame1}};
+    std::vector<Shown> shown = {{&w.mnuAdvanced(1), &w.mnuOptions, kBox}, {&w.mnuAdvanced(2), &w.mnuOptions, kBox},
+                                {&w.chkPause, &w.mnuOptions, kBox},       {&w.chkPGP, &w.mnuOptions, kBox},
+                                {&w.cmdSPlit, nullptr, kButton},          {&w.cmdExit, nullptr, kButton},
+                                {&w.Frame1, nullptr, kFrame},             {&w.mnuOptions, nullptr, kFrame},
+                                {&w.lblStatus, nullptr, kPlain},          {&w.txtByteSize, &w.Frame1, kPlain},
+                                {&w.Frame2, &w.Frame1, kPlain},           {&w.cboEqualNumber, &w.Frame1, kPlain}};
+    for (auto& b : w.optSplitTypeButton) shown.push_back({&b, &w.Frame1, kBox});
+    for (auto& b : w.optBytesButton) shown.push_back({&b, &w.Frame2, kBox});
     const int fontAt100 = -fontOf(w.chkPause.hwnd()).lfHeight;
     for (const Case& k : cases) {
         SCOPED_TRACE(std::string(k.face) + " at " + std::to_string(k.dpi) + " DPI, text " + std::to_string(k.percent) + "%");
@@ -243,55 +251,32 @@ TEST(Look, EveryCaptionWholeInAnyFaceAndTextSize) {
         RECT at = {0, 0, 0, 0};
         SendMessageA(w.hwnd(), 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(k.dpi, k.dpi), reinterpret_cast<LPARAM>(&at));
         win.settle();
-        const LOGFONTA font = fontOf(w.chkPause.hwnd());
-        // The family the system really draws with, not the name asked for.
-        HDC dc = GetDC(w.hwnd());
-        HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(w.chkPause.hwnd(), WM_GETFONT, 0, 0)));
-        std::vector<char> metrics(GetOutlineTextMetricsA(dc, 0, nullptr));
-        auto* otm = reinterpret_cast<OUTLINETEXTMETRICA*>(metrics.data());
-        ASSERT_GT(metrics.size(), 0u);
-        GetOutlineTextMetricsA(dc, static_cast<UINT>(metrics.size()), otm);
-        SelectObject(dc, old);
-        ReleaseDC(w.hwnd(), dc);
-        ASSERT_STREQ(metrics.data() + reinterpret_cast<size_t>(otm->otmpFamilyName),
-                     std::string(k.face) == "MS Shell Dlg" ? "Tahoma" : k.face)
-            << "the face is not installed";
-        EXPECT_NEAR(-font.lfHeight, fontAt100 * k.percent * k.dpi / 9600.0, 1) << "the text is not the user's size";
+        std::string family;
+        captionSize(w.chkPause.hwnd(), &family);
+        ASSERT_EQ(family, k.family) << "the face is not installed";
+        EXPECT_NEAR(-fontOf(w.chkPause.hwnd()).lfHeight, fontAt100 * k.percent * k.dpi / 9600.0, 1)
+            << "the text is not the user's size";
 
-        const int glyph = MulDiv(13, static_cast<int>(k.dpi), 96);
+        const int glyph = MulDiv(13, static_cast<int>(k.dpi), 96), edge = MulDiv(15, static_cast<int>(k.dpi), 1440);
         RECT client;
         GetClientRect(w.hwnd(), &client);
-        std::vector<Boxed> all = boxes;
-        all.insert(all.end(), others.begin(), others.end());
-        for (const Boxed& b : all) {
+        for (const Shown& b : shown) {
             SCOPED_TRACE(b.c->caption());
-            const RECT r = placeOf(b.c->hwnd());
-            const RECT inside = b.frame ? placeOf(b.frame->hwnd()) : client;
+            const RECT r = placeOf(b.c->hwnd()), inside = b.frame ? placeOf(b.frame->hwnd()) : client;
             EXPECT_TRUE(r.left >= inside.left && r.top >= inside.top && r.right <= inside.right &&
                         r.bottom <= inside.bottom)
                 << "out of its frame or the window";
             const SIZE text = captionSize(b.c->hwnd());
-            const bool boxed = std::find_if(boxes.begin(), boxes.end(), [&](const Boxed& x) { return x.c == b.c; }) !=
-                               boxes.end();
-            if (boxed) {
-                EXPECT_LE(glyph + text.cx + 4, r.right - r.left) << "the caption is cut";
-                EXPECT_LE(text.cy, r.bottom - r.top) << "the caption is cut";
-            } else if (b.c == &w.cmdSPlit || b.c == &w.cmdExit || b.c == &w.Frame1 || b.c == &w.mnuOptions) {
-                EXPECT_LE(text.cx + 8, r.right - r.left) << "the caption is cut";
+            const int room = r.right - r.left - (b.kind == kBox ? glyph + 4 : 8);
+            EXPECT_TRUE(b.kind == kPlain || text.cx <= room) << "the caption is cut";
+            EXPECT_TRUE(b.kind != kBox || text.cy <= r.bottom - r.top) << "the caption is cut";
+            // No caption lies over another; the design lets neighbours share an edge's pixel.
+            for (const Shown& o : shown) {
+                RECT both, other = placeOf(o.c->hwnd());
+                InflateRect(&other, -edge, -edge);
+                const bool captions = (b.kind == kBox || b.kind == kButton) && (o.kind == kBox || o.kind == kButton);
+                EXPECT_FALSE(o.c != b.c && captions && IntersectRect(&both, &r, &other)) << "over " << o.c->caption();
             }
-            // No caption lies over another.
-            if (boxed || b.c == &w.cmdSPlit || b.c == &w.cmdExit)
-                for (const Boxed& o : all) {
-                    // The design lets neighbours share their edge's pixel.
-                    RECT both, other = placeOf(o.c->hwnd());
-                    InflateRect(&other, -MulDiv(15, static_cast<int>(k.dpi), 1440), -MulDiv(15, static_cast<int>(k.dpi), 1440));
-                    bool captioned = o.c == &w.cmdSPlit || o.c == &w.cmdExit ||
-                                     std::find_if(boxes.begin(), boxes.end(), [&](const Boxed& x) { return x.c == o.c; }) !=
-                                         boxes.end();
-                    if (o.c != b.c && captioned) {
-                        EXPECT_FALSE(IntersectRect(&both, &r, &other)) << "over " << o.c->caption();
-                    }
-                }
         }
         // The inputs of the last two options stand right of them.
         EXPECT_LE(placeOf(w.optSplitTypeButton[1].hwnd()).right, placeOf(w.txtByteSize.hwnd()).left);
