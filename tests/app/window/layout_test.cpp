@@ -187,3 +187,33 @@ TEST(Layout, TheMenuBarAsDesigned) {
         EXPECT_EQ(entries, design[i].second);
     }
 }
+
+// A screen reader names a list, drop-down or text box by the Static right
+// before it in the z-order; that label has no size, so the window's look stays.
+TEST(Layout, EveryControlWithoutACaptionIsNamedByTheLabelBeforeIt) {
+    TempDir dir;
+    SplitterWindow win(dir.path());
+    frmSplitter& w = win.w();
+    const std::vector<std::pair<HWND, std::string>> named = {
+        {w.CleavDrive.hwnd(), "Drive"},        {w.cleavDir.hwnd(), "Folder"},
+        {w.fiInFile.hwnd(), "File to split"},  {w.txtByteSize.hwnd(), "Piece size"},
+        {w.cboEqualNumber.hwnd(), "Number of pieces"},
+    };
+    for (HWND c = GetWindow(w.hwnd(), GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        char cls[32] = {};
+        GetClassNameA(c, cls, sizeof cls);
+        const bool ownCaption = lstrcmpiA(cls, "Button") == 0 || lstrcmpiA(cls, "Static") == 0;
+        auto it = std::find_if(named.begin(), named.end(), [&](const auto& n) { return n.first == c; });
+        if (!ownCaption && it == named.end()) ADD_FAILURE() << "a " << cls << " without a name";
+        if (it == named.end()) continue;
+        SCOPED_TRACE(it->second);
+        HWND label = GetWindow(c, GW_HWNDPREV);
+        ASSERT_NE(label, nullptr);
+        GetClassNameA(label, cls, sizeof cls);
+        EXPECT_STREQ(cls, "Static");
+        EXPECT_EQ(textOf(label), it->second);
+        RECT r;
+        GetWindowRect(label, &r);
+        EXPECT_TRUE(IsWindowVisible(label) && IsRectEmpty(&r));
+    }
+}
