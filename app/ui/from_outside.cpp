@@ -13,7 +13,7 @@ namespace {
 // Why a path cannot be taken, and what the user can do instead.
 std::string refusal(const std::string& path, platform::FileKind kind, bool outputChoice) {
     using platform::FileKind;
-    if (kind == FileKind::kNothing) return path + " was not found. Choose the file in the lists instead.";
+    if (kind == FileKind::kNothing) return path + " was not found. Choose it in the lists instead.";
     if (outputChoice)
         return path + " is not a folder. Drop the folder the pieces are to go to, or choose it in the lists.";
     if (kind == FileKind::kFolder)

@@ -35,13 +35,16 @@ TEST(ReadOnlyProgramFolder, SettingsGoToTheUsersFolderAndStartUpReadsThemBack) {
         win.chooseFile(dir.path(), "movie.avi");
         win->optSplitTypeButton[0].setValue(true);
         win->mnuSaveINI_Click();
-        ASSERT_EQ(win.boxes.texts(), std::vector<std::string>{"Your settings have been saved!\r\n\r\nSettings file: " + ini});
-        EXPECT_EQ(readFile(ini), win->CleavDrive.drive() + "\r\n" + dir.path() + "\r\nmovie.avi\r\n\r\n\r\n0\r\n1\r\n0\r\n");
+        ASSERT_EQ(win.boxes.texts(),
+                  std::vector<std::string>{"Your settings have been saved!\r\n\r\nSettings file: " + ini});
+        EXPECT_EQ(readFile(ini),
+                  win->CleavDrive.drive() + "\r\n" + dir.path() + "\r\nmovie.avi\r\n\r\n\r\n0\r\n1\r\n0\r\n");
     }
     SplitterWindow win(start.path());
     EXPECT_EQ(win->state().inDirPath, dir.path());
     EXPECT_EQ(win->state().inFileName, "movie.avi");
     EXPECT_EQ(win->optSplitType.selected(), 0);
     win->mnuLoadINI_Click();
-    EXPECT_EQ(win.boxes.texts(), std::vector<std::string>{"Your settings have been loaded!\r\n\r\nSettings file: " + ini});
+    EXPECT_EQ(win.boxes.texts(),
+              std::vector<std::string>{"Your settings have been loaded!\r\n\r\nSettings file: " + ini});
 }

@@ -39,6 +39,11 @@ void expectRefusals(SplitterWindow& win, const std::vector<std::pair<std::functi
     }
 }
 
+const char* const kOneFile = "Cleavo splits one file at a time: drop or send just one.";
+const char* const kAFolder =
+    " is a folder. Drop the one file to split, or open the folder in the lists and choose the file there.";
+const char* const kNotAFolder = " is not a folder. Drop the folder the pieces are to go to, or choose it in the lists.";
+
 // Splits the chosen holiday file into floppy pieces in `out`, checking the pieces.
 void expectSplitInto(SplitterWindow& win, const std::string& out, const std::string& input) {
     win.boxes.shown.clear();
@@ -60,8 +65,8 @@ TEST(FromOutside, AFileDroppedOnTheWindowIsChosenAndSplitAFolderInTheOutputPhase
     const HWND h = w.hwnd();
     EXPECT_TRUE(GetWindowLongA(h, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
     expectRefusals(win, {
-        {[&] { drop(h, {in / "holiday.avi", in / "a.txt"}); }, "Cleavo splits one file at a time: drop or send just one."},
-        {[&] { drop(h, {in.path()}); }, in.path() + " is a folder. Drop the one file to split, or open the folder in the lists and choose the file there."},
+        {[&] { drop(h, {in / "holiday.avi", in / "a.txt"}); }, kOneFile},
+        {[&] { drop(h, {in.path()}); }, in.path() + kAFolder},
     });
 
     drop(h, {in / "holiday.avi"});
@@ -75,7 +80,7 @@ TEST(FromOutside, AFileDroppedOnTheWindowIsChosenAndSplitAFolderInTheOutputPhase
     // while the pieces are written changes nothing.
     w.optSplitTypeButton[0].setValue(true);
     w.cmdSPlit.click();
-    expectRefusals(win, {{[&] { drop(h, {in / "a.txt"}); }, (in / "a.txt") + " is not a folder. Drop the folder the pieces are to go to, or choose it in the lists."}});
+    expectRefusals(win, {{[&] { drop(h, {in / "a.txt"}); }, (in / "a.txt") + kNotAFolder}});
     drop(h, {out.path()});
     EXPECT_EQ(w.state().outDirPath, out.path());
     EXPECT_EQ(w.lblINorOUT.caption(), "Choose output folder: --> " + out.path());
@@ -96,20 +101,21 @@ TEST(FromOutside, AFileNamedOnTheCommandLineIsChosenAndSplit) {
     writeFile(start / "first.txt", "1");
     SplitterWindow win(start.path());
     frmSplitter& w = win.w();
-    auto start_with = [&](const std::string& commandLine) {
+    auto startWith = [&](const std::string& commandLine) {
         w.Form_Command(platform::argumentsOf(platform::wideFromAnsi(commandLine).c_str()));
     };
     // Without an argument nothing happens.
-    start_with("cleavo.exe");
+    startWith("cleavo.exe");
     EXPECT_EQ(win.boxes.texts(), std::vector<std::string>{});
     EXPECT_EQ(w.state().inFileName, "first.txt");
     expectRefusals(win, {
-        {[&] { start_with("cleavo.exe \"" + (in / "gone.avi") + "\""); }, (in / "gone.avi") + " was not found. Choose the file in the lists instead."},
-        {[&] { start_with("cleavo.exe \"" + (in / "my videos") + "\""); }, (in / "my videos") + " is a folder. Drop the one file to split, or open the folder in the lists and choose the file there."},
+        {[&] { startWith("cleavo.exe \"" + (in / "gone.avi") + "\""); },
+         (in / "gone.avi") + " was not found. Choose it in the lists instead."},
+        {[&] { startWith("cleavo.exe \"" + (in / "my videos") + "\""); }, (in / "my videos") + kAFolder},
     });
 
     win.boxes.shown.clear();
-    start_with("\"C:\\Program Files\\Cleavo\\cleavo.exe\" \"" + file + "\"");
+    startWith("\"C:\\Program Files\\Cleavo\\cleavo.exe\" \"" + file + "\"");
     EXPECT_EQ(win.boxes.texts(), std::vector<std::string>{});
     EXPECT_EQ(w.state().inDirPath, in / "my videos");
     EXPECT_EQ(w.state().inFileName, "holiday.avi");
