@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <map>
 #include <vector>
 
 #include "app/support/splitter_window.h"
@@ -189,31 +190,24 @@ TEST(Layout, TheMenuBarAsDesigned) {
 }
 
 // A screen reader names a list, drop-down or text box by the Static right
-// before it in the z-order; that label has no size, so the window's look stays.
+// before it in the z-order; that label has no size, so the look stays.
 TEST(Layout, EveryControlWithoutACaptionIsNamedByTheLabelBeforeIt) {
     TempDir dir;
     SplitterWindow win(dir.path());
-    frmSplitter& w = win.w();
-    const std::vector<std::pair<HWND, std::string>> named = {
-        {w.CleavDrive.hwnd(), "Drive"},        {w.cleavDir.hwnd(), "Folder"},
-        {w.fiInFile.hwnd(), "File to split"},  {w.txtByteSize.hwnd(), "Piece size"},
-        {w.cboEqualNumber.hwnd(), "Number of pieces"},
-    };
-    for (HWND c = GetWindow(w.hwnd(), GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-        char cls[32] = {};
+    const std::map<HWND, std::string> named = {
+        {win->CleavDrive.hwnd(), "Drive"},       {win->cleavDir.hwnd(), "Folder"},
+        {win->fiInFile.hwnd(), "File to split"}, {win->txtByteSize.hwnd(), "Piece size"},
+        {win->cboEqualNumber.hwnd(), "Number of pieces"}};
+    for (HWND c = GetWindow(win->hwnd(), GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        char cls[32] = {}, labelCls[32] = {};
         GetClassNameA(c, cls, sizeof cls);
-        const bool ownCaption = lstrcmpiA(cls, "Button") == 0 || lstrcmpiA(cls, "Static") == 0;
-        auto it = std::find_if(named.begin(), named.end(), [&](const auto& n) { return n.first == c; });
-        if (!ownCaption && it == named.end()) ADD_FAILURE() << "a " << cls << " without a name";
-        if (it == named.end()) continue;
-        SCOPED_TRACE(it->second);
+        if (!lstrcmpiA(cls, "Button") || !lstrcmpiA(cls, "Static")) continue;  // captioned, or no focus
+        ASSERT_TRUE(named.count(c)) << "a " << cls << " without a name";
         HWND label = GetWindow(c, GW_HWNDPREV);
-        ASSERT_NE(label, nullptr);
-        GetClassNameA(label, cls, sizeof cls);
-        EXPECT_STREQ(cls, "Static");
-        EXPECT_EQ(textOf(label), it->second);
-        RECT r;
+        GetClassNameA(label, labelCls, sizeof labelCls);
+        RECT r = {0, 0, 1, 1};
         GetWindowRect(label, &r);
-        EXPECT_TRUE(IsWindowVisible(label) && IsRectEmpty(&r));
+        EXPECT_EQ(std::string(labelCls) + ":" + textOf(label), "Static:" + named.at(c));
+        EXPECT_TRUE(IsWindowVisible(label) && IsRectEmpty(&r)) << named.at(c);
     }
 }
