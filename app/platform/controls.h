@@ -64,6 +64,11 @@ protected:
     FontSpec font_;
     std::string initialText_;
     std::string tooltip_;
+    // What a screen reader names a control without a caption of its own by:
+    // the text of the Static right before it in the z-order, as the system's
+    // accessibility layer reads it. That label has no size, so it shows nothing.
+    std::string accessibleName_;
+    HWND nameLabel_ = nullptr;
 
     HWND hwnd_ = nullptr;
 

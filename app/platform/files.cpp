@@ -282,6 +282,24 @@ bool folderExists(const std::string& path) {
     return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+std::string fullLongPath(const std::string& path) {
+    const std::wstring full = wideFromAnsi(fullPath(path));
+    std::vector<wchar_t> buf(full.size() + MAX_PATH);
+    DWORD n = GetLongPathNameW(full.c_str(), buf.data(), static_cast<DWORD>(buf.size()));
+    if (n == 0 || n >= buf.size()) return ansiFrom(full);  // the system cannot tell: as given
+    return ansiFrom(std::wstring(buf.data(), n));
+}
+
+bool folderWritable(const std::string& folder) {
+    const std::string probe = joinFolder(folder, "~cleavo-" + std::to_string(GetCurrentProcessId()) + ".tmp");
+    QuietDriveErrors quiet;
+    HANDLE h = CreateFileW(longPath(probe).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                           FILE_ATTRIBUTE_TEMPORARY | FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    CloseHandle(h);
+    return true;
+}
+
 bool driveReady(char letter) {
     char root[] = {letter, ':', '\\', 0};
     UINT type = GetDriveTypeA(root);

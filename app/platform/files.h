@@ -127,6 +127,14 @@ void createFolder(const std::string& path);
 // letter in upper case. A run-time error 76 when there is no full path.
 std::string normaliseFolder(const std::string& path);
 bool folderExists(const std::string& path);
+// The full path with the long name of every part that exists ("C:\PROGRA~1\x"
+// -> "C:\Program Files\x"), as the lists show it; a run-time error 76 when
+// there is no full path.
+std::string fullLongPath(const std::string& path);
+// True when a new file can be made in the folder. Tried for real, by making
+// one that goes when it is closed: neither marks nor rights tell for sure (a
+// read-only drive, a folder of another user's, a network share's own rules).
+bool folderWritable(const std::string& folder);
 
 // True when the drive exists and answers (a disk in it, a share reachable),
 // asked without the system's "insert a disk" box.

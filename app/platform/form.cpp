@@ -1,10 +1,12 @@
 #include "platform/form.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 #include <uxtheme.h>
 
 #include <algorithm>
 
+#include "platform/ansi_text.h"
 #include "platform/dialogs.h"
 #include "platform/disabled_caption.h"
 #include "platform/layout.h"
@@ -78,13 +80,16 @@ void Form::addOption(OptionGroup& g, OptionButton& c, int index, Twips place, in
     }
 }
 
-void Form::addText(TextBox& c, Twips place, int tabIndex, const std::string& text, Control* frame) {
+void Form::addText(TextBox& c, Twips place, int tabIndex, const std::string& text, Control* frame,
+                   const std::string& name) {
     add(c, "EDIT", ES_AUTOHSCROLL | WS_TABSTOP, place, tabIndex, text, frame);
     c.exStyle_ = WS_EX_CLIENTEDGE;
+    c.accessibleName_ = name;
 }
 
-void Form::addDropDown(DropDownList& c, Twips place, int tabIndex, Control* frame) {
+void Form::addDropDown(DropDownList& c, Twips place, int tabIndex, Control* frame, const std::string& name) {
     add(c, "COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, place, tabIndex, "", frame);
+    c.accessibleName_ = name;
 }
 
 void Form::addFrame(Frame& c, Twips place, int tabIndex, const std::string& text, bool bordered,
@@ -97,18 +102,21 @@ void Form::addFrame(Frame& c, Twips place, int tabIndex, const std::string& text
     c.back_ = style_.back;
 }
 
-void Form::addDriveList(DriveList& c, Twips place, int tabIndex) {
+void Form::addDriveList(DriveList& c, Twips place, int tabIndex, const std::string& name) {
     add(c, "COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, place, tabIndex);
+    c.accessibleName_ = name;
 }
 
-void Form::addFolderList(FolderList& c, Twips place, int tabIndex) {
+void Form::addFolderList(FolderList& c, Twips place, int tabIndex, const std::string& name) {
     add(c, "LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP, place, tabIndex);
     c.exStyle_ = WS_EX_CLIENTEDGE;
+    c.accessibleName_ = name;
 }
 
-void Form::addFileList(FileList& c, Twips place, int tabIndex) {
+void Form::addFileList(FileList& c, Twips place, int tabIndex, const std::string& name) {
     add(c, "LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP, place, tabIndex);
     c.exStyle_ = WS_EX_CLIENTEDGE;
+    c.accessibleName_ = name;
 }
 
 void Form::addMenu(const std::string& caption, std::vector<MenuEntry*> entries) {
@@ -150,6 +158,7 @@ void Form::create(HINSTANCE instance, int show) {
     createMenus(instance);
     createControls(instance);
     createTooltips(instance);
+    if (style_.acceptsFiles) DragAcceptFiles(hwnd_, TRUE);
     arrangeTabOrder();
     updateTabStops();
     initialState();
@@ -188,6 +197,12 @@ void Form::createControls(HINSTANCE instance) {
                                    WS_CHILD | WS_CLIPSIBLINGS | WS_VISIBLE | c->style_, 0, 0, 10, 10, hwnd_,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id++)), instance, nullptr);
         if (!c->hwnd_) throw RuntimeError::fromWin32(GetLastError());
+        // Visible, as the accessibility layer passes over hidden labels, and
+        // of no size, so that the window looks as designed.
+        if (!c->accessibleName_.empty())
+            c->nameLabel_ = CreateWindowExA(0, "STATIC", c->accessibleName_.c_str(),
+                                            WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0, hwnd_, nullptr,
+                                            instance, nullptr);
     }
     layout();
     for (Control* c : controls_) c->onCreated();
@@ -285,6 +300,7 @@ LRESULT Form::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
     case 0x02E0 /* WM_DPICHANGED */: return onDpiChanged(wParam, lParam);
     case WM_SETTINGCHANGE: return onSettingChange(msg, wParam, lParam);
     case WM_GETMINMAXINFO: return onGetMinMaxInfo(lParam);
+    case WM_DROPFILES: return onDropFiles(reinterpret_cast<HDROP>(wParam));
     case WM_QUERYENDSESSION: return TRUE;
     case WM_ENDSESSION: return wParam ? onSessionEnding() : 0;
     case WM_DESTROY: return onDestroy();
@@ -397,6 +413,19 @@ LRESULT Form::onGetMinMaxInfo(LPARAM lParam) {
     return 0;
 }
 
+LRESULT Form::onDropFiles(HDROP drop) {
+    std::vector<std::string> paths;
+    const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+    for (UINT i = 0; i < count; ++i) {
+        std::wstring path(DragQueryFileW(drop, i, nullptr, 0) + 1, L'\0');
+        path.resize(DragQueryFileW(drop, i, &path[0], static_cast<UINT>(path.size())));
+        paths.push_back(ansiFrom(path));
+    }
+    DragFinish(drop);  // the sender's memory goes before the handler can fail
+    filesDropped(paths);
+    return 0;
+}
+
 LRESULT Form::onSessionEnding() {
     sessionEnding();
     return 0;
@@ -414,7 +443,7 @@ LRESULT Form::onNcDestroy(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (boxOwner() == self) setBoxOwner(nullptr);
     SetWindowLongPtrA(self, GWLP_USERDATA, 0);
     hwnd_ = nullptr;
-    for (Control* c : controls_) c->hwnd_ = nullptr;
+    for (Control* c : controls_) c->hwnd_ = c->nameLabel_ = nullptr;
     return DefWindowProcA(self, msg, wParam, lParam);
 }
 

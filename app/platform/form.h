@@ -2,6 +2,7 @@
 // out in twips, a menu bar, and the load and paint events.
 #pragma once
 #include <windows.h>
+#include <shellapi.h>
 
 #include <map>
 #include <string>
@@ -19,6 +20,8 @@ struct FormStyle {
     int clientHeight = 0;  // twips
     COLORREF back = RGB(192, 192, 192);
     int iconId = 0;
+    // Files dropped from Explorer reach filesDropped().
+    bool acceptsFiles = false;
 };
 
 class Form {
@@ -63,13 +66,16 @@ protected:
     void addCheck(CheckBox& c, Twips place, int tabIndex, const std::string& text, Control* frame);
     void addOption(OptionGroup& g, OptionButton& c, int index, Twips place, int tabIndex,
                    const std::string& text, Control* frame, const std::string& tooltip = "");
-    void addText(TextBox& c, Twips place, int tabIndex, const std::string& text, Control* frame);
-    void addDropDown(DropDownList& c, Twips place, int tabIndex, Control* frame);
+    // A list, drop-down or text box has no caption of its own: `name` is
+    // what a screen reader calls it (see nameLabel_ in controls.h).
+    void addText(TextBox& c, Twips place, int tabIndex, const std::string& text, Control* frame,
+                 const std::string& name);
+    void addDropDown(DropDownList& c, Twips place, int tabIndex, Control* frame, const std::string& name);
     void addFrame(Frame& c, Twips place, int tabIndex, const std::string& text, bool bordered,
                   Control* frame = nullptr);
-    void addDriveList(DriveList& c, Twips place, int tabIndex);
-    void addFolderList(FolderList& c, Twips place, int tabIndex);
-    void addFileList(FileList& c, Twips place, int tabIndex);
+    void addDriveList(DriveList& c, Twips place, int tabIndex, const std::string& name);
+    void addFolderList(FolderList& c, Twips place, int tabIndex, const std::string& name);
+    void addFileList(FileList& c, Twips place, int tabIndex, const std::string& name);
     // A menu on the bar and its entries.
     void addMenu(const std::string& caption, std::vector<MenuEntry*> entries);
 
@@ -77,6 +83,8 @@ protected:
     virtual void initialState() {}
     virtual void Form_Load() {}
     virtual void Form_Paint() {}
+    // Files or folders dropped on the window, full paths in the order given.
+    virtual void filesDropped(const std::vector<std::string>& /*paths*/) {}
     // A failure that reached the window procedure with no handler of its own.
     virtual void unhandledFailure(const std::string& what);
     // The user is logging off or the system shutting down: the program may
@@ -102,6 +110,7 @@ private:
     LRESULT onDpiChanged(WPARAM wParam, LPARAM lParam);
     LRESULT onSettingChange(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT onGetMinMaxInfo(LPARAM lParam);
+    LRESULT onDropFiles(HDROP drop);
     LRESULT onSessionEnding();
     LRESULT onDestroy();
     LRESULT onNcDestroy(UINT msg, WPARAM wParam, LPARAM lParam);

@@ -14,7 +14,8 @@ bool isChildOf(HWND parent, HWND w) { return w == parent || IsChild(parent, w); 
 
 void Form::arrangeTabOrder() {
     // Keyboard order follows the z-order: controls by tab index on top, the
-    // frames underneath so that they never paint over their contents.
+    // frames underneath so that they never paint over their contents. A
+    // control's name label comes right before it, where screen readers look.
     std::vector<Control*> order(controls_);
     std::stable_sort(order.begin(), order.end(), [](Control* a, Control* b) {
         bool fa = dynamic_cast<Frame*>(a) != nullptr, fb = dynamic_cast<Frame*>(b) != nullptr;
@@ -23,6 +24,10 @@ void Form::arrangeTabOrder() {
     });
     HWND after = HWND_TOP;
     for (Control* c : order) {
+        if (c->nameLabel_) {
+            SetWindowPos(c->nameLabel_, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            after = c->nameLabel_;
+        }
         SetWindowPos(c->hwnd_, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         after = c->hwnd_;
     }

@@ -191,6 +191,9 @@ void Form::layout() {
         SetWindowPos(c->hwnd_, nullptr, r.left, r.top, r.right - r.left, dropDown ? height * 8 : height,
                      SWP_NOZORDER | SWP_NOACTIVATE);
         SendMessageA(c->hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(*c)), TRUE);
+        // Where the control is, for a reader that shows it, yet of no size.
+        if (c->nameLabel_)
+            SetWindowPos(c->nameLabel_, nullptr, r.left, r.top, 0, 0, SWP_NOZORDER | SWP_NOACTIVATE);
         if (dropDown) SendMessageA(c->hwnd_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), height - 6);
     }
 }

@@ -1,6 +1,8 @@
 #include "platform/program.h"
 
 #include <windows.h>
+#include <shellapi.h>
+#include <shlobj.h>
 
 #include <vector>
 
@@ -20,6 +22,24 @@ std::string programFolder() {
     if (slash == 2 && s[1] == ':') return s.substr(0, 3);  // C:\ keeps its backslash
     return s.substr(0, slash);
 }
+
+std::string userAppDataFolder() {
+    wchar_t folder[MAX_PATH] = {};
+    if (SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder) != S_OK) return "";
+    return ansiFrom(folder);
+}
+
+std::vector<std::string> argumentsOf(const std::wstring& commandLine) {
+    std::vector<std::string> arguments;
+    int count = 0;
+    LPWSTR* parts = CommandLineToArgvW(commandLine.c_str(), &count);
+    if (!parts) return arguments;
+    for (int i = 1; i < count; ++i) arguments.push_back(ansiFrom(parts[i]));
+    LocalFree(parts);
+    return arguments;
+}
+
+std::vector<std::string> programArguments() { return argumentsOf(GetCommandLineW()); }
 
 namespace {
 void (*endSeam)() = nullptr;

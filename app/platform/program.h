@@ -1,12 +1,23 @@
 // The program itself: its folder, ending it, and starting other programs.
 #pragma once
 #include <string>
+#include <vector>
 
 namespace platform {
 
 // The folder of the running executable, without a trailing backslash
 // unless it is a drive root (C:\).
 std::string programFolder();
+
+// The user's own roaming application-data folder (%APPDATA%); empty when the
+// system gives none.
+std::string userAppDataFolder();
+
+// The arguments of a command line, split as the system splits them (quotes
+// keep blanks), without the program's own name that comes first.
+std::vector<std::string> argumentsOf(const std::wstring& commandLine);
+// The arguments this program was started with.
+std::vector<std::string> programArguments();
 
 // Thrown by the test seam of endProgram; never by the real program.
 struct ProgramEnded {};

@@ -19,6 +19,26 @@ namespace settings {
 
 std::string settingsPath() { return platform::joinFolder(platform::programFolder(), "cleav.ini"); }
 
+std::string userSettingsPath() {
+    const std::string appData = platform::userAppDataFolder();
+    return appData.empty() ? "" : platform::joinFolder(platform::joinFolder(appData, "Cleavo"), "cleav.ini");
+}
+
+std::string settingsPathToRead() {
+    const std::string beside = settingsPath();
+    return platform::ordinaryFileExists(beside) || userSettingsPath().empty() ? beside : userSettingsPath();
+}
+
+std::string settingsPathToWrite() {
+    const std::string beside = settingsPath();
+    const std::string user = userSettingsPath();
+    if (platform::anythingExists(beside) || platform::folderWritable(platform::programFolder()) || user.empty())
+        return beside;
+    const std::string folder = user.substr(0, user.find_last_of('\\'));
+    if (!platform::folderExists(folder)) platform::createFolder(folder);
+    return user;
+}
+
 Record readRecord(const std::string& path) {
     std::vector<std::string> lines = platform::readTextLines(path);
     Record record;
@@ -51,6 +71,19 @@ std::string notSavedMessage(const std::string& path, const std::string& reason) 
 std::string notReadMessage(const std::string& path, const std::string& reason) {
     return "The settings file " + path + " could not be read: " + reason +
            ".\r\nNothing was changed. Use Save Settings to write a new one.";
+}
+
+std::string noSettingsMessage() {
+    return "There is no settings file, neither " + settingsPath() + " beside the program nor " + userSettingsPath() +
+           ".\r\nNothing was changed. Use Save Settings to write one.";
+}
+
+std::string savedMessage(const std::string& path) {
+    return "Your settings have been saved!\r\n\r\nSettings file: " + path;
+}
+
+std::string loadedMessage(const std::string& path) {
+    return "Your settings have been loaded!\r\n\r\nSettings file: " + path;
 }
 
 std::string missingLine(int n) { return "line " + std::to_string(n) + " is missing"; }

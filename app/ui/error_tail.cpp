@@ -36,7 +36,7 @@ void frmSplitter::errorTail(const char* procedure, AfterReport after, long numbe
     ErrHandle(number, description, step, procedure);
     switch (after) {
     case AfterReport::EndProgram: {
-        std::string ini = settings::settingsPath();
+        std::string ini = settings::settingsPathToRead();
         if (platform::ordinaryFileExists(ini)) platform::deleteFileQuietly(ini);
         platform::endProgram();  // the system closes every open file
     }

@@ -26,6 +26,7 @@ platform::FormStyle mainWindowStyle() {
     s.clientHeight = 4800;
     s.back = kGrey;
     s.iconId = IDI_CLEAVO;
+    s.acceptsFiles = true;
     return s;
 }
 }  // namespace
@@ -40,9 +41,9 @@ void frmSplitter::addControls() {
     // Controls directly on the window.
     addLabel(lblINorOUT, Twips{240, 0, 9135, 375}, 10, "Choose file to split:", kYellow);
     lblINorOUT.useFont(platform::FontSpec{"MS Sans Serif", 9.75});
-    addDriveList(CleavDrive, Twips{240, 360, 2535, 315}, 0);
-    addFolderList(cleavDir, Twips{240, 840, 4575, 1665}, 11);
-    addFileList(fiInFile, Twips{240, 2640, 4575, 1650}, 12);
+    addDriveList(CleavDrive, Twips{240, 360, 2535, 315}, 0, "Drive");
+    addFolderList(cleavDir, Twips{240, 840, 4575, 1665}, 11, "Folder");
+    addFileList(fiInFile, Twips{240, 2640, 4575, 1650}, 12, "File to split");
     addButton(cmdSPlit, Twips{240, 4320, 4695, 375}, 6, kFileChoice);
     addFrame(Frame1, Twips{4920, 480, 4455, 1935}, 8, "Split-type", true);
     addLabel(lblStatus, Twips{5040, 2640, 4335, 255}, 9, "Cleavo status", kPaleYellow);
@@ -65,9 +66,9 @@ void frmSplitter::addControls() {
     for (const Option& o : types)
         addOption(optSplitType, optSplitTypeButton[o.type], o.type, o.place, o.tab,
                   split::splitTypeInfo(o.type)->caption, &Frame1, split::tooltipOf(o.type));
-    addText(txtByteSize, Twips{1920, 1080, 1575, 285}, 4, "1000", &Frame1);
+    addText(txtByteSize, Twips{1920, 1080, 1575, 285}, 4, "1000", &Frame1, "Piece size");
     addFrame(Frame2, Twips{3480, 900, 825, 795}, 13, "Frame2", false, &Frame1);
-    addDropDown(cboEqualNumber, Twips{1920, 1560, 1575, 315}, 5, &Frame1);
+    addDropDown(cboEqualNumber, Twips{1920, 1560, 1575, 315}, 5, &Frame1, "Number of pieces");
 
     // The units of the typed size, a group of their own inside Frame2.
     addOption(optBytes, optBytesButton[0], 0, Twips{0, 0, 735, 255}, 16, "bytes", &Frame2);

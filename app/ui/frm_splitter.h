@@ -8,6 +8,7 @@
 #include <functional>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "platform/controls.h"
 #include "platform/form.h"
@@ -109,6 +110,10 @@ public:
     void optBytes_Click(short index);
     void optSplitType_Click(short index);
     void txtByteSize_LostFocus();
+    // A file chosen from outside the lists: dropped from Explorer on the
+    // window, or named on the command line (Send To, Open with).
+    void Form_OLEDragDrop(const std::vector<std::string>& paths);
+    void Form_Command(const std::vector<std::string>& arguments);
 
     // The prompt of the file-choice phase for the current input folder and file.
     std::string fileChoicePrompt() const;
@@ -168,6 +173,11 @@ private:
     // its reader, which passes over failures.
     bool settingsFileExists() const;
     void readSettingsAtStartUp();
+
+    // Enters the file's drive and folder in the lists and chooses it there;
+    // a folder in the output-choice phase becomes the output folder.
+    void chooseFromOutside(const std::vector<std::string>& paths);
+    void filesDropped(const std::vector<std::string>& paths) override { Form_OLEDragDrop(paths); }
 
     void unhandledFailure(const std::string& what) override;
     void sessionEnding() override;

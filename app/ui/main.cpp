@@ -5,6 +5,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/message_loop.h"
+#include "platform/program.h"
 #include "platform/runtime_error.h"
 #include "ui/frm_splitter.h"
 
@@ -19,5 +20,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
                     platform::kAppTitle, MB_OK | MB_ICONERROR);
         return 1;
     }
+    // A file named on the command line (Send To, Open with) is chosen as a
+    // dropped one would be; without one the window is as it started.
+    window.Form_Command(platform::programArguments());
     return platform::runMessageLoop();
 }

@@ -36,21 +36,25 @@ void frmSplitter::mnuSaveINI_Click() {
         state_.settingsOut.inputFolder = cleavDir.path();
         state_.settingsOut.inputFile = fiInFile.fileName();
     }
-    const std::string path = settings::settingsPath();
+    std::string path = settings::settingsPath();
     try {
+        path = settings::settingsPathToWrite();
         platform::writeWholeFile(path, settings::fileText(state_.settingsOut));
     } catch (const RuntimeError& e) {
         platform::msgBox(settings::notSavedMessage(path, e.description()), platform::kCritical);
         return;
     }
-    platform::msgBox("Your settings have been saved!", platform::kInformation);
+    platform::msgBox(settings::savedMessage(path), platform::kInformation);
 }
 
 void frmSplitter::mnuLoadINI_Click() {
-    const std::string path = settings::settingsPath();
+    const std::string path = settings::settingsPathToRead();
+    if (!platform::anythingExists(path)) {
+        platform::msgBox(settings::noSettingsMessage(), platform::kExclamation);
+        return;
+    }
     settings::Record record;
     try {
-        if (!platform::anythingExists(path)) throw RuntimeError(platform::kFileNotFound);
         record = settings::readRecord(path);
     } catch (const RuntimeError& e) {
         platform::msgBox(settings::notReadMessage(path, e.description()), platform::kExclamation);
@@ -88,10 +92,10 @@ void frmSplitter::mnuLoadINI_Click() {
         platform::msgBox(settings::notAppliedMessage(path, faults), platform::kExclamation);
         return;
     }
-    platform::msgBox("Your settings have been loaded!", platform::kInformation);
+    platform::msgBox(settings::loadedMessage(path), platform::kInformation);
 }
 
-bool frmSplitter::settingsFileExists() const { return platform::ordinaryFileExists(settings::settingsPath()); }
+bool frmSplitter::settingsFileExists() const { return platform::ordinaryFileExists(settings::settingsPathToRead()); }
 
 void frmSplitter::readSettingsAtStartUp() {
     // Every step that fails is passed over in silence and the next one runs.
@@ -111,7 +115,7 @@ void frmSplitter::readSettingsAtStartUp() {
     };
 
     quietly([&] {
-        record = settings::readRecord(settings::settingsPath());
+        record = settings::readRecord(settings::settingsPathToRead());
         opened = true;
     });
     quietly([&] { readLine(1); });

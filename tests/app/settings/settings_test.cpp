@@ -13,7 +13,7 @@ namespace {
 // The program's settings file, removed before and after each test.
 struct SettingsFile {
     std::string path = settings::settingsPath();
-    SettingsFile() { DeleteFileA(path.c_str()); }
+    SettingsFile() { DeleteFileA(path.c_str()), DeleteFileA(settings::userSettingsPath().c_str()); }
     ~SettingsFile() { DeleteFileA(path.c_str()); }
     void write(const std::string& text) const { writeFile(path, text); }
 };
@@ -45,7 +45,7 @@ TEST(Settings, SaveInEachPhase) {
     w.mnuSaveINI_Click();
     EXPECT_EQ(readFile(ini.path), drive + "\r\n" + dir.path() + "\r\nmovie.avi\r\n\r\n\r\n3\r\n1\r\n0\r\n");
     ASSERT_EQ(win.boxes.shown.size(), 1u);
-    EXPECT_EQ(win.boxes.shown[0].text, "Your settings have been saved!");
+    EXPECT_EQ(win.boxes.shown[0].text, "Your settings have been saved!\r\n\r\nSettings file: " + ini.path);
     EXPECT_EQ(win.boxes.shown[0].style & kIconMask, kInformationIcon);
 
     // In the output-choice phase lines 4 and 5 take the lists; 1 to 3 stay as
@@ -160,7 +160,7 @@ TEST(Settings, LoadInTheOutputPhaseLeavesTheFileList) {
     EXPECT_EQ(w.optSplitType.selected(), 2);
     EXPECT_EQ(w.cboEqualNumber.text(), "17");
     ASSERT_FALSE(win.boxes.shown.empty());
-    EXPECT_EQ(win.boxes.shown.back().text, "Your settings have been loaded!");
+    EXPECT_EQ(win.boxes.shown.back().text, "Your settings have been loaded!\r\n\r\nSettings file: " + ini.path);
 
     // Back in the file-choice phase a name that differs in case selects nothing.
     win.backToTheFileChoice();

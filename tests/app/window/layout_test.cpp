@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <map>
 #include <vector>
 
 #include "app/support/splitter_window.h"
@@ -185,5 +186,28 @@ TEST(Layout, TheMenuBarAsDesigned) {
             EXPECT_EQ(state & (MF_GRAYED | MF_DISABLED | MF_CHECKED | MF_SEPARATOR), 0u) << entries.back();
         }
         EXPECT_EQ(entries, design[i].second);
+    }
+}
+
+// A screen reader names a list, drop-down or text box by the Static right
+// before it in the z-order; that label has no size, so the look stays.
+TEST(Layout, EveryControlWithoutACaptionIsNamedByTheLabelBeforeIt) {
+    TempDir dir;
+    SplitterWindow win(dir.path());
+    const std::map<HWND, std::string> named = {
+        {win->CleavDrive.hwnd(), "Drive"},       {win->cleavDir.hwnd(), "Folder"},
+        {win->fiInFile.hwnd(), "File to split"}, {win->txtByteSize.hwnd(), "Piece size"},
+        {win->cboEqualNumber.hwnd(), "Number of pieces"}};
+    for (HWND c = GetWindow(win->hwnd(), GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        char cls[32] = {}, labelCls[32] = {};
+        GetClassNameA(c, cls, sizeof cls);
+        if (!lstrcmpiA(cls, "Button") || !lstrcmpiA(cls, "Static")) continue;  // captioned, or no focus
+        ASSERT_TRUE(named.count(c)) << "a " << cls << " without a name";
+        HWND label = GetWindow(c, GW_HWNDPREV);
+        GetClassNameA(label, labelCls, sizeof labelCls);
+        RECT r = {0, 0, 1, 1};
+        GetWindowRect(label, &r);
+        EXPECT_EQ(std::string(labelCls) + ":" + textOf(label), "Static:" + named.at(c));
+        EXPECT_TRUE(IsWindowVisible(label) && IsRectEmpty(&r)) << named.at(c);
     }
 }
