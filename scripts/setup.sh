@@ -28,6 +28,8 @@ if [ "$CLEAVO_ARCH" != none ]; then
   # that the look tests draw the window in as well.
   dpkg -s fonts-wine >/dev/null 2>&1 || need+=(fonts-wine)
   dpkg -s fonts-dejavu-core >/dev/null 2>&1 || need+=(fonts-dejavu-core)
+  # mkfs.fat: the tests' drive T: is a FAT32 stick as Windows sees it.
+  command -v mkfs.fat >/dev/null || [ -x /usr/sbin/mkfs.fat ] || need+=(dosfstools)
 fi
 if [ "$CLEAVO_ARCH" = none ]; then
   :
