@@ -49,6 +49,8 @@ std::string SplitOutputs::recordName(RecordKind kind) const {
 }
 
 const char* SplitOutputs::describe(RecordKind kind) { return rowOf(kind).description; }
+std::wstring SplitOutputs::endingOf(RecordKind kind) { return rowOf(kind).ending; }
+bool SplitOutputs::namedByTarget(RecordKind kind) { return rowOf(kind).namedByTarget; }
 
 const std::vector<RecordKind>& SplitOutputs::recordKinds() {
     static const std::vector<RecordKind> kinds = [] {

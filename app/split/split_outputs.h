@@ -42,6 +42,10 @@ public:
     std::string checksumName() const { return recordName(RecordKind::kChecksums); }
     // What the record is to a user: "batch file", "joiner script", ...
     static const char* describe(RecordKind kind);
+    // How a record's name ends, and whether it begins with the input's whole
+    // name (else its batch stem).
+    static std::wstring endingOf(RecordKind kind);
+    static bool namedByTarget(RecordKind kind);
     // Every record kind, in the order they are written.
     static const std::vector<RecordKind>& recordKinds();
     // The folder and a name.
