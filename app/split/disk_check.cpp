@@ -15,13 +15,7 @@ namespace split {
 
 namespace {
 
-DiskVerdict verdict(DiskVerdict::Kind kind, const std::string& why = "", unsigned icon = 0) {
-    DiskVerdict v;
-    v.kind = kind;
-    v.why = why;
-    v.icon = icon;
-    return v;
-}
+using Kind = DiskVerdict::Kind;
 
 void addOnce(std::vector<std::string>& to, const std::vector<std::string>& names) {
     for (const std::string& name : names)
@@ -39,15 +33,15 @@ int64_t bytesOf(const SplitOutputs& outputs, const std::vector<std::string>& nam
 
 // The folder is there, or the user has it made; kTakes when it is.
 DiskVerdict folderThere(const std::string& folder, Asks& asks) {
-    if (platform::folderExists(folder)) return verdict(DiskVerdict::Kind::kTakes);
+    if (platform::folderExists(folder)) return DiskVerdict{Kind::kTakes};
     if (!asks.ask({Question::Kind::kCreateFolder, folderMissingQuestion(folder)}))
-        return verdict(DiskVerdict::Kind::kDeclined);
+        return DiskVerdict{Kind::kDeclined};
     try {
         platform::createFolder(folder);
     } catch (const platform::RuntimeError& e) {
-        return verdict(DiskVerdict::Kind::kRefused, e.description() + ": " + folder, platform::kCritical);
+        return DiskVerdict{Kind::kRefused, e.description() + ": " + folder, platform::kCritical};
     }
-    return verdict(DiskVerdict::Kind::kTakes);
+    return DiskVerdict{Kind::kTakes};
 }
 
 }  // namespace
@@ -69,17 +63,16 @@ std::vector<std::string> oldPiecesIn(const SplitOutputs& outputs, int firstPiece
 DiskVerdict checkDisk(const SplitJob& job, int firstPiece, int64_t room, Asks& asks) {
     const SplitOutputs& out = job.outputs;
     DiskVerdict there = folderThere(out.folder(), asks);
-    if (there.kind != DiskVerdict::Kind::kTakes) return there;
+    if (there.kind != Kind::kTakes) return there;
     // Only the names still to be written: the pieces this run wrote before a
     // pause are its own, whatever a record on this disk says of them.
     const int lastLooked = job.deletePartial ? kMaxPieces : job.pieceCount;
     const FolderSurvey survey = surveyFolder(out, firstPiece, lastLooked, job.deletePartial);
     if (!survey.unlisted.empty())
-        return verdict(DiskVerdict::Kind::kRefused, folderUnlistedText(out.folder(), survey.unlisted),
-                       platform::kExclamation);
+        return DiskVerdict{Kind::kRefused, folderUnlistedText(out.folder(), survey.unlisted), platform::kExclamation};
     // Replacing removes the name first: nothing is truncated in place, which
     // would write through a link into a file elsewhere.
-    DiskVerdict takes = verdict(DiskVerdict::Kind::kTakes);
+    DiskVerdict takes(Kind::kTakes);
     for (const auto* names : {&survey.earlierOwn, &survey.otherFiles, &survey.usersOwn})
         addOnce(takes.removeFirst, *names);
     if (job.deletePartial) {
@@ -88,15 +81,15 @@ DiskVerdict checkDisk(const SplitJob& job, int firstPiece, int64_t room, Asks& a
     }
     const int64_t freeBytes = freeBytesIn(out.folder()) + bytesOf(out, takes.removeFirst);
     if (room > freeBytes)
-        return verdict(DiskVerdict::Kind::kTooSmall, pieceCapacityReport(room, freeBytes), platform::kCritical);
+        return DiskVerdict{Kind::kTooSmall, pieceCapacityReport(room, freeBytes), platform::kCritical};
     const std::string refused = folderRefusal(out.folder(), out.names(firstPiece, job.pieceCount), job.pieceSize);
-    if (!refused.empty()) return verdict(DiskVerdict::Kind::kRefused, refused, platform::kExclamation);
+    if (!refused.empty()) return DiskVerdict{Kind::kRefused, refused, platform::kExclamation};
     if (!survey.otherOwners.empty() &&
         !asks.ask({Question::Kind::kReplace, replaceQuestion(out.folder(), survey.otherOwners, out.target())}))
-        return verdict(DiskVerdict::Kind::kDeclined);
+        return DiskVerdict{Kind::kDeclined};
     if (!survey.usersOwn.empty() &&
         !asks.ask({Question::Kind::kReplace, usersOwnQuestion(out.folder(), survey.usersOwn, out.target())}))
-        return verdict(DiskVerdict::Kind::kDeclined);
+        return DiskVerdict{Kind::kDeclined};
     return takes;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "split/question.h"
@@ -19,13 +20,16 @@ struct DiskVerdict {
         kDeclined,    // the user kept what is there, or did not want the folder made
         kRefused,     // why says what stands against it
         kTooSmall,    // why is the report of the room it lacks
-    } kind = Kind::kTakes;
+    } kind;
     std::string why;
     unsigned icon = 0;
     // The split's own names in the folder that go before the first byte: an
     // earlier split of this file, what the user agreed to replace, old pieces
     // "Delete partial" removes.
     std::vector<std::string> removeFirst;
+
+    explicit DiskVerdict(Kind kind, std::string why = "", unsigned icon = 0)
+        : kind(kind), why(std::move(why)), icon(icon) {}
 };
 
 // Checks the job's folder for pieces firstPiece to the last and the records,

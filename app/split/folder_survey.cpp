@@ -59,7 +59,8 @@ bool worthReading(const std::wstring& name, const std::wstring& pieceStem, const
         const std::wstring named = name.substr(0, name.size() - ending.size());
         if (SplitOutputs::namedByTarget(kind)) {
             std::string stem;
-            return pieceStemOf(platform::ansiFrom(named), stem) && sameFileName(platform::wideFromAnsi(stem), pieceStem);
+            return pieceStemOf(platform::ansiFrom(named), stem) &&
+                   sameFileName(platform::wideFromAnsi(stem), pieceStem);
         }
         // The file it rebuilds begins with both its batch stem and the pieces' stem.
         const size_t common = std::min(named.size(), pieceStem.size());

@@ -48,7 +48,8 @@ std::string inputTargetClash(const SplitJob& job, const std::string& inDir, cons
     for (int n = 1; n <= kMaxPieces; ++n)
         if (isInput(out.piecePath(n), input)) return overwrittenByText(fileName, kPieceFiles);
     for (RecordKind kind : SplitOutputs::recordKinds())
-        if (isInput(out.path(out.recordName(kind)), input)) return overwrittenByText(fileName, SplitOutputs::describe(kind));
+        if (isInput(out.path(out.recordName(kind)), input))
+            return overwrittenByText(fileName, SplitOutputs::describe(kind));
     return "";
 }
 

@@ -69,7 +69,8 @@ Plan decidedAt(PlanOutcome outcome, int line, int64_t pieceSize = 0, int pieceCo
 // The checks every split type ends in.
 Plan finish(int64_t pieceSize, uint64_t pieceCount, int maxFiles) {
     int count = pieceCount > static_cast<uint64_t>(INT_MAX) ? INT_MAX : static_cast<int>(pieceCount);
-    if (pieceCount > static_cast<uint64_t>(maxFiles)) return decidedAt(PlanOutcome::kTooManyFiles, 510, pieceSize, count);
+    if (pieceCount > static_cast<uint64_t>(maxFiles))
+        return decidedAt(PlanOutcome::kTooManyFiles, 510, pieceSize, count);
     if (pieceCount == 1) return decidedAt(PlanOutcome::kOneFile, 515, pieceSize, count);
     return decidedAt(PlanOutcome::kOk, 500, pieceSize, count);
 }

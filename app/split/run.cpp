@@ -86,27 +86,21 @@ void writeRecords(const SplitJob& job, const KitContents& kit, RunView& view, Ru
     records.keep();
 }
 
-RunOutcome ended(RunOutcome::Kind kind, const std::string& message = "", unsigned icon = 0) {
-    RunOutcome outcome;
-    outcome.kind = kind;
-    outcome.message = message;
-    outcome.icon = icon;
-    return outcome;
-}
+using Kind = RunOutcome::Kind;
 
 RunOutcome inputChangedOutcome(const SplitJob& job) {
-    return ended(RunOutcome::Kind::kInputChanged, inputChangedMessage(job.inPath), platform::kCritical);
+    return RunOutcome{Kind::kInputChanged, inputChangedMessage(job.inPath), platform::kCritical};
 }
 
 // What a refused disk after a pause tells: why, and that the split has stopped.
 RunOutcome refusedAfterPause(const DiskVerdict& disk) {
     switch (disk.kind) {
     case DiskVerdict::Kind::kTakes: break;
-    case DiskVerdict::Kind::kDeclined: return ended(RunOutcome::Kind::kStoppedByUser);
-    case DiskVerdict::Kind::kTooSmall: return ended(RunOutcome::Kind::kRefused, disk.why, disk.icon);
+    case DiskVerdict::Kind::kDeclined: return RunOutcome{Kind::kStoppedByUser};
+    case DiskVerdict::Kind::kTooSmall: return RunOutcome{Kind::kRefused, disk.why, disk.icon};
     case DiskVerdict::Kind::kRefused: break;
     }
-    return ended(RunOutcome::Kind::kRefused, stoppedAfterPauseText(disk.why), disk.icon);
+    return RunOutcome{Kind::kRefused, stoppedAfterPauseText(disk.why), disk.icon};
 }
 
 using Stop = std::optional<RunOutcome>;
@@ -129,19 +123,18 @@ public:
     }
 
 private:
-    Stop gone() const { return view_.windowGone() ? Stop(ended(RunOutcome::Kind::kWindowGone)) : std::nullopt; }
+    Stop gone() const { return view_.windowGone() ? Stop(RunOutcome{Kind::kWindowGone}) : std::nullopt; }
 
     Stop beforeTheFirstByte() {
         step(537);
         if (view_.pauseWanted() && job_.pieceSize > job_.freeBytes)
-            return ended(RunOutcome::Kind::kRefused, pieceCapacityReport(job_.pieceSize, job_.freeBytes),
-                         platform::kCritical);
+            return RunOutcome{Kind::kRefused, pieceCapacityReport(job_.pieceSize, job_.freeBytes), platform::kCritical};
         // A run stopped or killed from here on leaves no earlier batch file
         // that would join its pieces with older ones; a file that will not go
         // stops it here, as writing beside it would mix splits.
         const std::string refused = clearNames(job_, job_.removeFirst);
         if (!refused.empty())
-            return ended(RunOutcome::Kind::kRefused, beforeTheFirstByteText(refused), platform::kCritical);
+            return RunOutcome{Kind::kRefused, beforeTheFirstByteText(refused), platform::kCritical};
         step(500);
         return std::nullopt;
     }
@@ -175,12 +168,12 @@ private:
         if (!copied) {
             // The library has told the user; the whole pieces before stay.
             watch.dropUnfinished();
-            return ended(RunOutcome::Kind::kPieceFailed);
+            return RunOutcome{Kind::kPieceFailed};
         }
         const std::string notWhole = watch.notWhole(pieceLength(start_, end_, job_.fileSize));
         if (!notWhole.empty())
             return inputChanged(job_) ? inputChangedOutcome(job_)
-                                      : ended(RunOutcome::Kind::kPieceFailed, notWhole, platform::kCritical);
+                                      : RunOutcome{Kind::kPieceFailed, notWhole, platform::kCritical};
         step(575);
         // The last pieces may reach past the input's end: they hold what is left.
         const int64_t first = std::min(start_, job_.fileSize), last = std::min(end_, job_.fileSize);
@@ -212,7 +205,7 @@ private:
         if (disk.kind != DiskVerdict::Kind::kTakes) return refusedAfterPause(disk);
         const std::string refused = clearNames(job_, disk.removeFirst);
         if (!refused.empty())
-            return ended(RunOutcome::Kind::kRefused, stoppedAfterPauseText(refused), platform::kCritical);
+            return RunOutcome{Kind::kRefused, stoppedAfterPauseText(refused), platform::kCritical};
         view_.working(true);
         return std::nullopt;
     }
@@ -226,7 +219,7 @@ private:
     }
 
     Stop records() {
-        RunOutcome completed = ended(RunOutcome::Kind::kCompleted);
+        RunOutcome completed(Kind::kCompleted);
         writeRecords(job_, kitOf(job_, hashes_), view_, completed);
         return completed;
     }

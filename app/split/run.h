@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "split/question.h"
 
@@ -42,11 +43,14 @@ struct RunOutcome {
         kInputChanged,    // the input changed under the run: no batch file
         kPieceFailed,     // a piece was not written whole (the library may have said why itself)
         kWindowGone,      // the window went: the piece under way finished, then nothing more
-    } kind = Kind::kCompleted;
+    } kind;
     std::string message;  // empty where nothing is to be told
     unsigned icon = 0;
     std::string batchPath;        // kCompleted: the batch file
     bool batchWritten = false;    // false when a name has no form the interpreter reads
+
+    explicit RunOutcome(Kind kind, std::string message = "", unsigned icon = 0)
+        : kind(kind), message(std::move(message)), icon(icon) {}
 };
 
 // Removes what the job lists to go first (stopping before the first byte

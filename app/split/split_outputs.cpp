@@ -32,9 +32,13 @@ struct RecordRow {
 const RecordRow kRecords[] = {
     {RecordKind::kBatch, L".bat", false, "batch file", readBatchRecord},
     {RecordKind::kJoiner, L".sh", false, "joiner script",
-     [](const std::string& bytes, const std::wstring&, SplitRecord& record) { return readJoinerRecord(bytes, record); }},
+     [](const std::string& bytes, const std::wstring&, SplitRecord& record) {
+         return readJoinerRecord(bytes, record);
+     }},
     {RecordKind::kChecksums, L".sha256", true, "checksum file",
-     [](const std::string& bytes, const std::wstring&, SplitRecord& record) { return readChecksumRecord(bytes, record); }},
+     [](const std::string& bytes, const std::wstring&, SplitRecord& record) {
+         return readChecksumRecord(bytes, record);
+     }},
 };
 
 const RecordRow& rowOf(RecordKind kind) { return kRecords[static_cast<int>(kind)]; }

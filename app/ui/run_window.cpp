@@ -48,11 +48,11 @@ private:
 // gone: the program ends.
 void frmSplitter::runSplit(split::SplitJob& job) {
     using Kind = split::RunOutcome::Kind;
-    split::RunOutcome run;
-    {
+    // The view, and with it the taskbar's progress, goes as the run ends.
+    const split::RunOutcome run = [&] {
         RunWindowView view(*this);
-        run = split::runPieces(job, view);
-    }
+        return split::runPieces(job, view);
+    }();
     // Exit or the close box during a piece: the piece is whole, the program ends.
     if (run.kind == Kind::kWindowGone) return platform::endProgram();
     setHourglass(false);

@@ -55,7 +55,12 @@ struct FakeViews : split::PrepareView, split::RunView {
 // The folders of one case: the input's, the output folder and its parent.
 struct Disk {
     std::string in, base, out;
-    void takeOutFirstPiece() const { DeleteFileA((out + "\\film.S01").c_str()); }
+    // A disk in the drive without the output folder (nor its parent too).
+    void takeOut(bool parentToo) const {
+        DeleteFileA((out + "\\film.S01").c_str());
+        RemoveDirectoryA(out.c_str());
+        if (parentToo) RemoveDirectoryA(base.c_str());
+    }
 };
 
 const std::string kPause = "Click OK to continue Cleaving!\r\n Cleav 1 of 3";
@@ -82,17 +87,12 @@ TEST(RunThroughFakeViews, EveryWayAPausedRunEnds) {
          Kind::kPieceFailed, {kPause}, "", true},
         {"No to creating the folder", false, {false},
          [](auto& m, const Disk& d) {
-             if (m != "pause") return;
-             d.takeOutFirstPiece();
-             RemoveDirectoryA(d.out.c_str());
+             if (m == "pause") d.takeOut(false);
          },
          Kind::kStoppedByUser, {kPause, "The folder "}, "", false},
         {"creating the folder fails", false, {true},
          [](auto& m, const Disk& d) {
-             if (m != "pause") return;
-             d.takeOutFirstPiece();
-             RemoveDirectoryA(d.out.c_str());
-             RemoveDirectoryA(d.base.c_str());
+             if (m == "pause") d.takeOut(true);
          },
          Kind::kRefused, {kPause, "The folder "}, "Path/File access error: ", false},
         {"a folder in the way", false, {},
@@ -157,7 +157,8 @@ TEST(RunThroughFakeViews, EveryWayAPausedRunEnds) {
         }
         EXPECT_EQ(views.shown.size(), row.shown.size()) << (views.shown.empty() ? "" : views.shown.back());
         if (views.shown.size() != row.shown.size()) continue;
-        for (size_t i = 0; i < row.shown.size(); ++i) EXPECT_EQ(views.shown[i].rfind(row.shown[i], 0), 0u) << views.shown[i];
+        for (size_t i = 0; i < row.shown.size(); ++i)
+            EXPECT_EQ(views.shown[i].rfind(row.shown[i], 0), 0u) << views.shown[i];
         EXPECT_EQ(libraryBoxes.seen().size(), row.libraryBox ? 1u : 0u);
         EXPECT_EQ(fileExists(disk.out + "\\film.bat"), row.kind == Kind::kCompleted);
         if (row.kind == Kind::kCompleted) {
