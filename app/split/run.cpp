@@ -88,10 +88,6 @@ void writeRecords(const SplitJob& job, const KitContents& kit, RunView& view, Ru
 
 using Kind = RunOutcome::Kind;
 
-RunOutcome inputChangedOutcome(const SplitJob& job) {
-    return RunOutcome{Kind::kInputChanged, inputChangedMessage(job.inPath), platform::kCritical};
-}
-
 // What a refused disk after a pause tells: why, and that the split has stopped.
 RunOutcome refusedAfterPause(const DiskVerdict& disk) {
     switch (disk.kind) {
@@ -124,6 +120,12 @@ public:
 
 private:
     Stop gone() const { return view_.windowGone() ? Stop(RunOutcome{Kind::kWindowGone}) : std::nullopt; }
+
+    // The input changed; a window gone meanwhile is told nothing.
+    Stop inputChangedUnlessGone() const {
+        if (Stop stop = gone()) return stop;
+        return RunOutcome{Kind::kInputChanged, inputChangedMessage(job_.inPath), platform::kCritical};
+    }
 
     Stop beforeTheFirstByte() {
         step(537);
@@ -172,12 +174,12 @@ private:
         }
         const std::string notWhole = watch.notWhole(pieceLength(start_, end_, job_.fileSize));
         if (!notWhole.empty())
-            return inputChanged(job_) ? inputChangedOutcome(job_)
-                                      : RunOutcome{Kind::kPieceFailed, notWhole, platform::kCritical};
+            return inputChanged(job_) ? inputChangedUnlessGone()
+                                      : Stop(RunOutcome{Kind::kPieceFailed, notWhole, platform::kCritical});
         step(575);
         // The last pieces may reach past the input's end: they hold what is left.
         const int64_t first = std::min(start_, job_.fileSize), last = std::min(end_, job_.fileSize);
-        if (!inputReadInFull([&] { hashes_.addPiece(job_.inPath, first, last); })) return inputChangedOutcome(job_);
+        if (!inputReadInFull([&] { hashes_.addPiece(job_.inPath, first, last); })) return inputChangedUnlessGone();
         return std::nullopt;
     }
 
@@ -197,7 +199,7 @@ private:
         if (Stop stop = gone()) return stop;
         if (!view_.pauseWanted() || pieceNo >= job_.pieceCount) return std::nullopt;
         // Hashed before the disk can be changed: a piece damaged later fails the check.
-        if (!inputReadInFull([&] { hashes_.settle(); })) return inputChangedOutcome(job_);
+        if (!inputReadInFull([&] { hashes_.settle(); })) return inputChangedUnlessGone();
         view_.pauseForNextDisk(pauseMessage(pieceNo, job_.pieceCount));
         if (Stop stop = gone()) return stop;
         view_.working(false);
@@ -214,7 +216,7 @@ private:
     Stop piecesHoldTheInput() {
         const bool readInFull = inputReadInFull([&] { hashes_.settle(); });
         if (Stop stop = gone()) return stop;
-        if (!readInFull || inputChanged(job_)) return inputChangedOutcome(job_);
+        if (!readInFull || inputChanged(job_)) return inputChangedUnlessGone();
         return std::nullopt;
     }
 
