@@ -44,20 +44,22 @@ DiskVerdict folderThere(const std::string& folder, Asks& asks) {
     return DiskVerdict{Kind::kTakes};
 }
 
+// Existing pieces firstPiece to .S99 of the stem: what "Delete partial" removes.
+std::vector<std::string> oldPiecesIn(const SplitOutputs& outputs, int firstPiece) {
+    std::vector<std::string> pieces;
+    for (int n = firstPiece; n <= kMaxPieces; ++n)
+        if (platform::ordinaryFileExists(outputs.piecePath(n))) pieces.push_back(outputs.pieceName(n));
+    return pieces;
+}
+
 }  // namespace
 
-std::vector<std::string> oldPiecesIn(const SplitOutputs& outputs, int firstPiece, int64_t& bytes) {
-    std::vector<std::string> pieces;
-    bytes = 0;
-    for (int n = firstPiece; n <= kMaxPieces; ++n) {
-        platform::FileStamp stamp;
-        const std::string path = outputs.piecePath(n);
-        if (platform::ordinaryFileExists(path) && platform::stampFile(path, stamp)) {
-            pieces.push_back(outputs.pieceName(n));
-            bytes += static_cast<int64_t>(stamp.length);
-        }
-    }
-    return pieces;
+int64_t freeBytesBeforeAsking(const SplitJob& job) {
+    // No piece is to be written yet: the survey lists only what an earlier
+    // split of this file left.
+    std::vector<std::string> going = surveyFolder(job.outputs, 1, 0, job.deletePartial).earlierOwn;
+    if (job.deletePartial) addOnce(going, oldPiecesIn(job.outputs, 1));
+    return freeBytesIn(job.outputs.folder()) + bytesOf(job.outputs, going);
 }
 
 DiskVerdict checkDisk(const SplitJob& job, int firstPiece, int64_t room, Asks& asks) {
@@ -75,10 +77,7 @@ DiskVerdict checkDisk(const SplitJob& job, int firstPiece, int64_t room, Asks& a
     DiskVerdict takes(Kind::kTakes);
     for (const auto* names : {&survey.earlierOwn, &survey.otherFiles, &survey.usersOwn})
         addOnce(takes.removeFirst, *names);
-    if (job.deletePartial) {
-        int64_t ignored = 0;
-        addOnce(takes.removeFirst, oldPiecesIn(out, firstPiece, ignored));
-    }
+    if (job.deletePartial) addOnce(takes.removeFirst, oldPiecesIn(out, firstPiece));
     const int64_t freeBytes = freeBytesIn(out.folder()) + bytesOf(out, takes.removeFirst);
     if (room > freeBytes)
         return DiskVerdict{Kind::kTooSmall, pieceCapacityReport(room, freeBytes), platform::kCritical};

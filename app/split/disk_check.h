@@ -39,9 +39,11 @@ struct DiskVerdict {
 // the user agrees to replace another file's split or files of their own.
 DiskVerdict checkDisk(const SplitJob& job, int firstPiece, int64_t room, Asks& asks);
 
-// Existing pieces firstPiece to .S99 of the job's stem in its folder, and
-// their bytes: what "Delete partial" removes.
-std::vector<std::string> oldPiecesIn(const SplitOutputs& outputs, int firstPiece, int64_t& bytes);
+// The folder's free bytes with those of the files that go before the first
+// byte without a question: the old pieces "Delete partial" removes and an
+// earlier split of the same file. What the user is asked to replace counts
+// once agreed, in checkDisk.
+int64_t freeBytesBeforeAsking(const SplitJob& job);
 
 // Removes the job's names listed in `names`; the input, reached by whatever
 // name, is never removed. Empty when all are gone, else the message naming

@@ -29,8 +29,6 @@ struct Preparing {
     PrepareView& view;
     SplitJob job;
     std::string sizeText = std::string(20, ' ');
-    // The bytes of the pieces "Delete partial" removes.
-    int64_t oldPieceBytes = 0;
     Plan plan;
 };
 
@@ -78,17 +76,6 @@ Outcome checkNames(Preparing& p) {
     return kGoOn;
 }
 
-// Old pieces asked to be deleted go only once every check has passed, but
-// the space they free counts already.
-Outcome countOldPieces(Preparing& p) {
-    step(145);
-    if (!p.choices.deletePartial) return kGoOn;
-    step(147);
-    oldPiecesIn(p.job.outputs, 1, p.oldPieceBytes);
-    step(149);
-    return kGoOn;
-}
-
 // The input as the library sees it: its size, and whether it can be held
 // open, unchanged by others, through the run.
 Outcome measureInput(Preparing& p) {
@@ -113,10 +100,12 @@ Outcome measureInput(Preparing& p) {
     return kGoOn;
 }
 
-// Without pauses to change disks, the whole file must fit in the folder.
+// Without pauses to change disks, the whole file must fit in the folder. What
+// goes first unasked (old pieces "Delete partial" removes, an earlier split of
+// this file) goes only once every check has passed, but its room counts already.
 Outcome checkSpace(Preparing& p) {
     step(252);
-    p.job.freeBytes = freeBytesIn(p.job.outputs.folder()) + p.oldPieceBytes;
+    p.job.freeBytes = freeBytesBeforeAsking(p.job);
     step(258);
     if (p.job.fileSize > p.job.freeBytes && !p.choices.pause) {
         step(260);
@@ -171,9 +160,9 @@ Outcome checkOutputFolder(Preparing& p) {
 }  // namespace
 
 Preparation prepareJob(const SplitChoices& choices, PrepareView& view) {
-    Preparing p{choices, view, SplitJob(), std::string(20, ' '), 0, Plan()};
+    Preparing p{choices, view, SplitJob(), std::string(20, ' '), Plan()};
     p.job.deletePartial = choices.deletePartial;
-    for (auto check : {checkRequest, checkNames, countOldPieces, measureInput, checkSpace, planThePieces,
+    for (auto check : {checkRequest, checkNames, measureInput, checkSpace, planThePieces,
                        checkOutputFolder})
         if (Outcome refused = check(p)) return *refused;
     return p.job;
