@@ -48,7 +48,6 @@ public:
 
     int tabIndex() const { return tabIndex_; }
     void useFont(const FontSpec& font) { font_ = font; }
-    COLORREF backColour() const { return back_; }
     const FontSpec& font() const { return font_; }
 
 protected:
@@ -78,12 +77,10 @@ protected:
     virtual void onCreated() {}
     // The absolute position in twips.
     Twips absolute() const;
-    friend Twips absoluteOf(const Control& c);
 };
 
 class Label : public Control {
 public:
-    void text(const std::string& t) { setCaption(t); }
     void refreshNow();  // repaint at once
 };
 

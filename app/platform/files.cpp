@@ -139,7 +139,7 @@ void setNormalAttributes(const std::string& path) {
     if (!SetFileAttributesW(longPath(path).c_str(), FILE_ATTRIBUTE_NORMAL)) throw RuntimeError::fromWin32(GetLastError());
 }
 
-OutputFile::OutputFile(const std::string& path) : path_(path) {
+OutputFile::OutputFile(const std::string& path) {
     QuietDriveErrors quiet;
     const std::wstring wide = longPath(path);
     if (!DeleteFileW(wide.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND)
@@ -165,13 +165,6 @@ void OutputFile::close() {
     HANDLE h = handle_;
     handle_ = nullptr;
     if (h && !CloseHandle(h)) throw RuntimeError(kDeviceIo);
-}
-
-void OutputFile::discard() {
-    HANDLE h = handle_;
-    handle_ = nullptr;
-    if (h) CloseHandle(h);
-    deleteFileQuietly(path_);
 }
 
 void writeWholeFile(const std::string& path, const std::string& bytes) {

@@ -90,11 +90,8 @@ public:
     // Run-time errors when the bytes do not all go (a full disk among them).
     void write(const std::string& bytes);
     void close();
-    // Closes and deletes the file, so that nothing half-written is left.
-    void discard();
 
 private:
-    std::string path_;
     void* handle_;
 };
 

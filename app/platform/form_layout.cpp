@@ -84,6 +84,43 @@ Form::Growth Form::captionGrowth(const Control& c, const Box& designed) {
                   std::max(0, height - (designed.bottom - designed.top))};
 }
 
+namespace {
+
+// A column of controls of one designed width grows as one, and so does a
+// row of one designed height, so that they stay lined up.
+template <class Item>
+void growAsOne(std::vector<Item>& items) {
+    for (Item& a : items)
+        for (const Item& b : items) {
+            if (a.at.left == b.at.left && a.at.right == b.at.right) a.grow.width = std::max(a.grow.width, b.grow.width);
+            if (a.at.top == b.at.top && a.at.bottom == b.at.bottom)
+                a.grow.height = std::max(a.grow.height, b.grow.height);
+        }
+}
+
+// Whatever stands right of a control on its rows moves by the control's
+// growth and its own move; so does whatever stands below it in its columns
+// (below inset, a bordered frame's caption).
+template <class Item>
+void moveByWhatGrows(std::vector<Item>& items, int inset) {
+    std::vector<Item*> byLeft, byTop;
+    for (Item& i : items) byLeft.push_back(&i), byTop.push_back(&i);
+    std::stable_sort(byLeft.begin(), byLeft.end(), [](Item* a, Item* b) { return a->at.left < b->at.left; });
+    std::stable_sort(byTop.begin(), byTop.end(), [](Item* a, Item* b) { return a->at.top < b->at.top; });
+    for (Item* c : byLeft)
+        for (Item* s : byLeft)
+            if (s->at.left < c->at.left && s->at.top < c->at.bottom && c->at.top < s->at.bottom)
+                c->dx = std::max(c->dx, s->dx + s->grow.width);
+    for (Item* c : byTop) {
+        c->dy = inset;
+        for (Item* s : byTop)
+            if (s->at.top < c->at.top && s->at.left < c->at.right && c->at.left < s->at.right)
+                c->dy = std::max(c->dy, s->dy + s->grow.height);
+    }
+}
+
+}  // namespace
+
 // Places the controls of one frame (or of the window, for none), relative to
 // it, in pixels; returns how much the frame must grow to hold them.
 Form::Growth Form::arrange(const Control* frame, std::map<const Control*, RECT>& placed) {
@@ -103,14 +140,7 @@ Form::Growth Form::arrange(const Control* frame, std::map<const Control*, RECT>&
         items.push_back({c, at, Growth{std::max(own.width, held.width), std::max(own.height, held.height)}, 0, 0});
     }
     if (items.empty()) return Growth{};
-    // A column of controls of one designed width grows as one, and so does a
-    // row of one designed height, so that they stay lined up.
-    for (Item& a : items)
-        for (const Item& b : items) {
-            if (a.at.left == b.at.left && a.at.right == b.at.right) a.grow.width = std::max(a.grow.width, b.grow.width);
-            if (a.at.top == b.at.top && a.at.bottom == b.at.bottom)
-                a.grow.height = std::max(a.grow.height, b.grow.height);
-        }
+    growAsOne(items);
     // A bordered frame's caption above its first row.
     int inset = 0;
     if (frame && isButtonKind(*frame, BS_GROUPBOX)) {
@@ -118,22 +148,7 @@ Form::Growth Form::arrange(const Control* frame, std::map<const Control*, RECT>&
         for (const Item& i : items) top = std::min(top, i.at.top);
         inset = std::max(0, static_cast<int>(captionExtent(*frame, nullptr).cy) + 2 - top);
     }
-    // Whatever stands right of a control on its rows moves by the control's
-    // growth and its own move; so does whatever stands below it in its columns.
-    std::vector<Item*> byLeft, byTop;
-    for (Item& i : items) byLeft.push_back(&i), byTop.push_back(&i);
-    std::stable_sort(byLeft.begin(), byLeft.end(), [](Item* a, Item* b) { return a->at.left < b->at.left; });
-    std::stable_sort(byTop.begin(), byTop.end(), [](Item* a, Item* b) { return a->at.top < b->at.top; });
-    for (Item* c : byLeft)
-        for (Item* s : byLeft)
-            if (s->at.left < c->at.left && s->at.top < c->at.bottom && c->at.top < s->at.bottom)
-                c->dx = std::max(c->dx, s->dx + s->grow.width);
-    for (Item* c : byTop) {
-        c->dy = inset;
-        for (Item* s : byTop)
-            if (s->at.top < c->at.top && s->at.left < c->at.right && c->at.left < s->at.right)
-                c->dy = std::max(c->dy, s->dy + s->grow.height);
-    }
+    moveByWhatGrows(items, inset);
     // The frame keeps its margins right of and below what it holds.
     const int width = toPixels(frame ? frame->place_.width : style_.clientWidth);
     const int height = toPixels(frame ? frame->place_.height : style_.clientHeight);

@@ -53,16 +53,20 @@ bool madeByASplit(const std::wstring& recordName, const SplitRecord& record) {
 bool worthReading(const std::wstring& name, const std::wstring& pieceStem, const std::vector<std::wstring>& own) {
     for (const std::wstring& o : own)
         if (sameFileName(name, o)) return true;
-    if (endsWith(name, L".sha256")) {
-        std::string stem;
-        return pieceStemOf(platform::ansiFrom(name.substr(0, name.size() - 7)), stem) &&
-               sameFileName(platform::wideFromAnsi(stem), pieceStem);
+    for (RecordKind kind : SplitOutputs::recordKinds()) {
+        const std::wstring ending = SplitOutputs::endingOf(kind);
+        if (!endsWith(name, ending)) continue;
+        const std::wstring named = name.substr(0, name.size() - ending.size());
+        if (SplitOutputs::namedByTarget(kind)) {
+            std::string stem;
+            return pieceStemOf(platform::ansiFrom(named), stem) &&
+                   sameFileName(platform::wideFromAnsi(stem), pieceStem);
+        }
+        // The file it rebuilds begins with both its batch stem and the pieces' stem.
+        const size_t common = std::min(named.size(), pieceStem.size());
+        return sameFileName(named.substr(0, common), pieceStem.substr(0, common));
     }
-    const size_t dot = endsWith(name, L".bat") ? 4 : endsWith(name, L".sh") ? 3 : 0;
-    if (!dot) return false;
-    // The file it rebuilds begins with both its batch stem and the pieces' stem.
-    const size_t common = std::min(name.size() - dot, pieceStem.size());
-    return sameFileName(name.substr(0, common), pieceStem.substr(0, common));
+    return false;
 }
 
 // The record that last named a piece: the split that wrote the piece wrote
@@ -85,6 +89,61 @@ void addOnce(std::vector<std::string>& names, const std::string& name) {
     names.push_back(name);
 }
 
+// The folder's names, read once: its pieces by number and the owners that
+// the records in it give each piece and each of the split's own record names.
+struct Listing {
+    std::string pieceAt[kMaxPieces + 1];
+    Claim claims[kMaxPieces + 1];
+    std::map<std::wstring, std::wstring> ownRecordOwner;  // record at an own name -> the file it rebuilds ("" none)
+};
+
+void readListing(const SplitOutputs& outputs, const std::vector<std::string>& files,
+                 const std::vector<std::wstring>& ownRecords, Listing& listing) {
+    const std::wstring pieceStem = platform::wideFromAnsi(outputs.pieceStem());
+    for (const std::string& file : files) {
+        const std::wstring wide = platform::wideFromAnsi(file);
+        if (const int n = pieceNumberOf(wide, pieceStem)) {
+            listing.pieceAt[n] = file;
+            continue;
+        }
+        if (!worthReading(wide, pieceStem, ownRecords)) continue;
+        SplitRecord record;
+        const bool isRecord = SplitOutputs::readRecord(outputs.folder(), file, record) && madeByASplit(wide, record);
+        for (const std::wstring& own : ownRecords)
+            if (sameFileName(wide, own)) listing.ownRecordOwner[own] = isRecord ? record.owner : L"";
+        platform::FileStamp stamp;
+        if (!isRecord || !platform::stampFile(outputs.path(file), stamp)) continue;
+        for (const std::wstring& piece : record.pieces)
+            if (const int n = pieceNumberOf(piece, pieceStem)) claim(listing.claims[n], record.owner, stamp.lastWrite);
+    }
+}
+
+// Each piece from firstPiece on by whose it is.
+void sortPieces(const Listing& listing, const std::wstring& target, int firstPiece, int lastPiece, bool piecesAreOurs,
+                FolderSurvey& survey) {
+    for (int n = firstPiece; n <= kMaxPieces; ++n) {
+        const std::string& piece = listing.pieceAt[n];
+        if (piece.empty()) continue;
+        // Also a tie with another owner is counted as theirs: the user is
+        // asked rather than another's piece taken.
+        bool ours = false, theirs = false;
+        for (const std::wstring& owner : listing.claims[n].owners) (sameFileName(owner, target) ? ours : theirs) = true;
+        ours = ours && !theirs;
+        if (n > lastPiece) {
+            // Not written: it goes only as what an earlier split of this file left.
+            if (ours) survey.earlierOwn.push_back(piece);
+        } else if (theirs) {
+            for (const std::wstring& owner : listing.claims[n].owners)
+                if (!sameFileName(owner, target)) addOnce(survey.otherOwners, platform::ansiFrom(owner));
+            survey.otherFiles.push_back(piece);
+        } else if (ours) {
+            survey.earlierOwn.push_back(piece);
+        } else if (!piecesAreOurs) {
+            survey.usersOwn.push_back(piece);
+        }
+    }
+}
+
 }  // namespace
 
 FolderSurvey surveyFolder(const SplitOutputs& outputs, int firstPiece, int lastPiece, bool piecesAreOurs) {
@@ -96,67 +155,25 @@ FolderSurvey surveyFolder(const SplitOutputs& outputs, int firstPiece, int lastP
         survey.unlisted = e.description();  // not empty: what cannot be seen may be the user's
         return survey;
     }
-    const std::wstring pieceStem = platform::wideFromAnsi(outputs.pieceStem());
     const std::wstring target = platform::wideFromAnsi(outputs.target());
+    const std::vector<std::string> records = outputs.records();
     std::vector<std::wstring> ownRecords;
-    for (const std::string& name : outputs.records()) ownRecords.push_back(platform::wideFromAnsi(name));
-
-    // One pass over the listing: the pieces at the split's names, and the
-    // records, each read once.
-    std::string pieceAt[kMaxPieces + 1];
-    std::map<std::wstring, std::wstring> ownRecordOwner;  // record at an own name -> the file it rebuilds
-    Claim claims[kMaxPieces + 1];
-    for (const std::string& file : listed) {
-        const std::wstring wide = platform::wideFromAnsi(file);
-        if (const int n = pieceNumberOf(wide, pieceStem)) {
-            pieceAt[n] = file;
-            continue;
-        }
-        if (!worthReading(wide, pieceStem, ownRecords)) continue;
-        SplitRecord record;
-        const bool isRecord = SplitOutputs::readRecord(outputs.folder(), file, record) && madeByASplit(wide, record);
-        for (const std::wstring& own : ownRecords)
-            if (sameFileName(wide, own)) ownRecordOwner[own] = isRecord ? record.owner : L"";
-        platform::FileStamp stamp;
-        if (!isRecord || !platform::stampFile(outputs.path(file), stamp)) continue;
-        for (const std::wstring& piece : record.pieces)
-            if (const int n = pieceNumberOf(piece, pieceStem)) claim(claims[n], record.owner, stamp.lastWrite);
-    }
-
+    for (const std::string& name : records) ownRecords.push_back(platform::wideFromAnsi(name));
+    Listing listing;
+    readListing(outputs, listed, ownRecords, listing);
     for (size_t i = 0; i < ownRecords.size(); ++i) {
-        auto found = ownRecordOwner.find(ownRecords[i]);
-        if (found == ownRecordOwner.end()) continue;
-        const std::string name = outputs.records()[i];
+        auto found = listing.ownRecordOwner.find(ownRecords[i]);
+        if (found == listing.ownRecordOwner.end()) continue;
         if (found->second.empty()) {
-            survey.usersOwn.push_back(name);
+            survey.usersOwn.push_back(records[i]);
         } else if (sameFileName(found->second, target)) {
-            survey.earlierOwn.push_back(name);
+            survey.earlierOwn.push_back(records[i]);
         } else {
             addOnce(survey.otherOwners, platform::ansiFrom(found->second));
-            survey.otherFiles.push_back(name);
+            survey.otherFiles.push_back(records[i]);
         }
     }
-    for (int n = firstPiece; n <= kMaxPieces; ++n) {
-        if (pieceAt[n].empty()) continue;
-        const Claim& c = claims[n];
-        // Also a tie with another owner is counted as theirs: the user is
-        // asked rather than another's piece taken.
-        bool ours = false, theirs = false;
-        for (const std::wstring& owner : c.owners) (sameFileName(owner, target) ? ours : theirs) = true;
-        ours = ours && !theirs;
-        if (n > lastPiece) {
-            // Not written: it goes only as what an earlier split of this file left.
-            if (ours) survey.earlierOwn.push_back(pieceAt[n]);
-        } else if (theirs) {
-            for (const std::wstring& owner : c.owners)
-                if (!sameFileName(owner, target)) addOnce(survey.otherOwners, platform::ansiFrom(owner));
-            survey.otherFiles.push_back(pieceAt[n]);
-        } else if (ours) {
-            survey.earlierOwn.push_back(pieceAt[n]);
-        } else if (!piecesAreOurs) {
-            survey.usersOwn.push_back(pieceAt[n]);
-        }
-    }
+    sortPieces(listing, target, firstPiece, lastPiece, piecesAreOurs, survey);
     return survey;
 }
 

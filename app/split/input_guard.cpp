@@ -8,6 +8,7 @@
 #include "split/job.h"
 #include "split/messages.h"
 #include "split/names.h"
+#include "split/split_outputs.h"
 
 namespace split {
 
@@ -18,7 +19,7 @@ std::string withoutTrailingSeparators(std::string folder) {
     return folder;
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+const char* const kPieceFiles = "piece files";
 
 bool isInput(const std::string& path, const platform::FileIdentity& input) {
     platform::FileIdentity other;
@@ -28,18 +29,15 @@ bool isInput(const std::string& path, const platform::FileIdentity& input) {
 
 std::string inputClash(const std::string& inDir, const std::string& fileName, const std::string& outDir) {
     if (!platform::sameFileName(withoutTrailingSeparators(inDir), withoutTrailingSeparators(outDir))) return "";
-    // The pieces keep all but the last four characters, so the input is one of
-    // them exactly when those four read ".S01" .. ".S99".
-    std::string last;
-    try {
-        last = fileName.substr(pieceStem(fileName).size());
-    } catch (const platform::RuntimeError&) {
-    }
-    if (last.size() == 4 && platform::sameFileName(last.substr(0, 2), ".S") && isDigit(last[2]) && isDigit(last[3]) &&
-        last.substr(2) != "00")
-        return overwrittenByPiecesText(fileName);
-    if (platform::sameFileName(fileName, batchStem(fileName) + ".bat")) return overwrittenByBatchText(fileName);
-    if (platform::sameFileName(fileName, batchStem(fileName) + ".sh")) return overwrittenByJoinerText(fileName);
+    // A name too short for its pieces ends the click before anything is written.
+    std::string stem;
+    if (!pieceStemOf(fileName, stem)) return "";
+    const SplitOutputs own(outDir, fileName);
+    for (int n = 1; n <= kMaxPieces; ++n)
+        if (platform::sameFileName(fileName, own.pieceName(n))) return overwrittenByText(fileName, kPieceFiles);
+    for (RecordKind kind : SplitOutputs::recordKinds())
+        if (platform::sameFileName(fileName, own.recordName(kind)))
+            return overwrittenByText(fileName, SplitOutputs::describe(kind));
     return "";
 }
 
@@ -48,10 +46,10 @@ std::string inputTargetClash(const SplitJob& job, const std::string& inDir, cons
     platform::FileIdentity input;
     if (!platform::identifyFile(job.inPath, input)) return inputClash(inDir, fileName, out.folder());
     for (int n = 1; n <= kMaxPieces; ++n)
-        if (isInput(out.piecePath(n), input)) return overwrittenByPiecesText(fileName);
-    if (isInput(out.path(out.batchName()), input)) return overwrittenByBatchText(fileName);
-    if (isInput(out.path(out.joinerName()), input)) return overwrittenByJoinerText(fileName);
-    if (isInput(out.path(out.checksumName()), input)) return overwrittenByChecksumsText(fileName);
+        if (isInput(out.piecePath(n), input)) return overwrittenByText(fileName, kPieceFiles);
+    for (RecordKind kind : SplitOutputs::recordKinds())
+        if (isInput(out.path(out.recordName(kind)), input))
+            return overwrittenByText(fileName, SplitOutputs::describe(kind));
     return "";
 }
 
@@ -59,8 +57,9 @@ std::string rebuildsItselfText(const SplitOutputs& outputs) {
     const std::string& target = outputs.target();
     for (int n = 1; n <= kMaxPieces; ++n)
         if (platform::sameFileName(target, outputs.pieceName(n))) return rebuildsOwnPieceText(target);
-    if (platform::sameFileName(target, outputs.batchName())) return rebuildsOwnScriptText(target, "batch file");
-    if (platform::sameFileName(target, outputs.joinerName())) return rebuildsOwnScriptText(target, "joiner script");
+    for (RecordKind kind : SplitOutputs::recordKinds())
+        if (platform::sameFileName(target, outputs.recordName(kind)))
+            return rebuildsOwnScriptText(target, SplitOutputs::describe(kind));
     return "";
 }
 

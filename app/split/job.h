@@ -16,6 +16,8 @@ struct SplitJob {
     int64_t freeBytes = 0;
     int64_t pieceSize = 0;
     int pieceCount = 0;
+    // "Delete partial": old pieces of the stem go first, on every disk.
+    bool deletePartial = false;
     // The input's length and last-write time when the plan was made; the run
     // checks them again before it calls the pieces a success.
     platform::FileStamp inputStamp;

@@ -28,49 +28,50 @@ namespace {
 // names checked to be free. mv would move the result into a folder, and a
 // link would be replaced or followed: both are refused before the long work
 // and again just before the rename.
-const char* const kJoinerTools =
-    "usable() {\n"
-    "  if [ -L \"./$target\" ]; then\n"
-    "    printf '%s\\n' \"$target is a symbolic link: nothing was written.\" >&2; exit 1\n"
-    "  elif [ -d \"./$target\" ]; then\n"
-    "    printf '%s\\n' \"$target is a folder: nothing was written.\" >&2; exit 1\n"
-    "  fi\n"
-    "}\n"
-    "usable\n"
-    "if command -v sha256sum >/dev/null 2>&1; then\n"
-    "  sum256() { sha256sum < \"$1\" | cut -c1-64; }\n"
-    "elif command -v shasum >/dev/null 2>&1; then\n"
-    "  sum256() { shasum -a 256 < \"$1\" | cut -c1-64; }\n"
-    "elif command -v openssl >/dev/null 2>&1; then\n"
-    "  sum256() { openssl dgst -sha256 < \"$1\" | sed 's/^.*= *//'; }\n"
-    "else\n"
-    "  echo 'No sha256sum, shasum or openssl found: nothing was written.' >&2\n"
-    "  exit 2\n"
-    "fi\n"
-    "failed=0\n"
-    "check() {\n"
-    "  if [ ! -f \"./$1\" ]; then\n"
-    "    printf '%s\\n' \"Missing: $1\" >&2; failed=1\n"
-    "  elif [ \"$(wc -c < \"./$1\" | tr -d ' ')\" != \"$2\" ]; then\n"
-    "    printf '%s\\n' \"Wrong size: $1 (not $2 bytes)\" >&2; failed=1\n"
-    "  elif [ \"$(sum256 \"./$1\")\" != \"$3\" ]; then\n"
-    "    printf '%s\\n' \"Damaged: $1 (its SHA-256 does not match)\" >&2; failed=1\n"
-    "  fi\n"
-    "}\n"
-    "maketemp() {\n"
-    "  temp=\n"
-    "  if command -v mktemp >/dev/null 2>&1 && temp=$(mktemp ./.cleavo.XXXXXX 2>/dev/null); then\n"
-    "    chmod \"$(printf '%o' $((0666 & ~0$(umask))))\" \"$temp\"\n"  // as cat > would have made it
-    "    return\n"
-    "  fi\n"
-    "  temp= n=0\n"
-    "  set -C\n"
-    "  while [ -z \"$temp\" ] && [ \"$n\" -lt 100 ]; do\n"
-    "    t=\"./.cleavo.$$.$n\" n=$((n + 1))\n"
-    "    if [ ! -e \"$t\" ] && [ ! -L \"$t\" ] && { : > \"$t\"; } 2>/dev/null; then temp=$t; fi\n"
-    "  done\n"
-    "  set +C\n"
-    "}\n";
+// maketemp gives the file the mode that cat > would have made it with.
+const char* const kJoinerTools = R"sh(usable() {
+  if [ -L "./$target" ]; then
+    printf '%s\n' "$target is a symbolic link: nothing was written." >&2; exit 1
+  elif [ -d "./$target" ]; then
+    printf '%s\n' "$target is a folder: nothing was written." >&2; exit 1
+  fi
+}
+usable
+if command -v sha256sum >/dev/null 2>&1; then
+  sum256() { sha256sum < "$1" | cut -c1-64; }
+elif command -v shasum >/dev/null 2>&1; then
+  sum256() { shasum -a 256 < "$1" | cut -c1-64; }
+elif command -v openssl >/dev/null 2>&1; then
+  sum256() { openssl dgst -sha256 < "$1" | sed 's/^.*= *//'; }
+else
+  echo 'No sha256sum, shasum or openssl found: nothing was written.' >&2
+  exit 2
+fi
+failed=0
+check() {
+  if [ ! -f "./$1" ]; then
+    printf '%s\n' "Missing: $1" >&2; failed=1
+  elif [ "$(wc -c < "./$1" | tr -d ' ')" != "$2" ]; then
+    printf '%s\n' "Wrong size: $1 (not $2 bytes)" >&2; failed=1
+  elif [ "$(sum256 "./$1")" != "$3" ]; then
+    printf '%s\n' "Damaged: $1 (its SHA-256 does not match)" >&2; failed=1
+  fi
+}
+maketemp() {
+  temp=
+  if command -v mktemp >/dev/null 2>&1 && temp=$(mktemp ./.cleavo.XXXXXX 2>/dev/null); then
+    chmod "$(printf '%o' $((0666 & ~0$(umask))))" "$temp"
+    return
+  fi
+  temp= n=0
+  set -C
+  while [ -z "$temp" ] && [ "$n" -lt 100 ]; do
+    t="./.cleavo.$$.$n" n=$((n + 1))
+    if [ ! -e "$t" ] && [ ! -L "$t" ] && { : > "$t"; } 2>/dev/null; then temp=$t; fi
+  done
+  set +C
+}
+)sh";
 
 }  // namespace
 
@@ -86,7 +87,7 @@ std::string joinerScript(const KitContents& kit) {
     // name beginning with "-" is never read as an option.
     return "#!/bin/sh\n"
            "# Rebuilds " + target + " from its pieces beside this script and checks it.\n"
-           "# Run: sh " + shellQuoted(platform::utf8FromAnsi(kit.target.substr(0, kit.target.find('.')) + ".sh")) + "\n"
+           "# Run: sh " + shellQuoted(platform::utf8FromAnsi(kit.joinerName)) + "\n"
            "cd -- \"$(dirname -- \"$0\")\" || exit 1\n"
            "target=" + target + "\n" + kJoinerTools + checks +
            "if [ \"$failed\" != 0 ]; then\n"

@@ -13,6 +13,7 @@ namespace split {
 // What the kit names and checks; names in the program's ANSI text.
 struct KitContents {
     std::string target;                   // the input's name
+    std::string joinerName;               // the joiner's own, for its "Run:" line
     std::vector<std::string> pieceNames;  // in order
     std::vector<PieceDigest> pieces;      // one per name
     std::string wholeHex;

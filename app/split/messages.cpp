@@ -2,16 +2,31 @@
 
 #include "platform/dialogs.h"
 #include "platform/numbers.h"
+#include "split/names.h"
 
 namespace split {
 
+const char* const kStatusAsBuilt = "Cleavo status";
 const char* const kStatusPlanning = "Cleavo Status.";
 const char* const kStatusReading = "Reading...";
 const char* const kStatusComplete = "Operation Complete";
 const char* const kStatusNameWithoutForm = "This file's name cannot be used here.";
 const char* const kNoOutputFolder = "You need to choose a path for the output file!";
 
+std::string fileSizeStatus(uint64_t length) {
+    if (length >= 2147483648ull) return "File Size is: Over 2 Gigs!";
+    return "File Size is: " + platform::groupDigits(static_cast<int64_t>(length));
+}
+
 std::string pieceDoneStatus(int pieceNo) { return "File " + std::to_string(pieceNo) + " Done! Reading..."; }
+
+std::string writingStatus(const std::string& pieceName, int percent) {
+    return "Writing " + pieceName + ": " + std::to_string(percent) + "%";
+}
+
+std::string fileChoicePrompt(const std::string& inPrefix, const std::string& fileName) {
+    return "Choose file to split: -->  " + inPrefix + fileName;
+}
 
 std::string outputFolderPrompt(const std::string& folder) { return "Choose output folder: --> " + folder; }
 
@@ -45,10 +60,6 @@ int64_t difference(int64_t a, int64_t b) {
     return static_cast<int64_t>(static_cast<uint64_t>(a) - static_cast<uint64_t>(b));
 }
 
-std::string overwrittenBy(const std::string& fileName, const std::string& what) {
-    return "The file " + fileName + " would be overwritten by its own " + what +
-           ".\r\nChoose another output folder or rename the file.";
-}
 }  // namespace
 
 std::string capacityReport(int64_t fileSize, int64_t freeBytes) {
@@ -82,17 +93,15 @@ std::string pieceTooLargeForDrive(const std::string& outFolder, const std::strin
            groupDigits(largestFileOn(fileSystem)) + " bytes.\r\nChoose a smaller split size or another drive.";
 }
 
-std::string overwrittenByPiecesText(const std::string& fileName) { return overwrittenBy(fileName, "piece files"); }
-std::string overwrittenByBatchText(const std::string& fileName) { return overwrittenBy(fileName, "batch file"); }
-std::string overwrittenByJoinerText(const std::string& fileName) { return overwrittenBy(fileName, "joiner script"); }
-std::string overwrittenByChecksumsText(const std::string& fileName) {
-    return overwrittenBy(fileName, "checksum file");
+std::string overwrittenByText(const std::string& fileName, const std::string& what) {
+    return "The file " + fileName + " would be overwritten by its own " + what +
+           ".\r\nChoose another output folder or rename the file.";
 }
 
 std::string rebuildsOwnScriptText(const std::string& fileName, const std::string& what) {
     return "The " + what + " of " + fileName + " would have the same name as the file it rebuilds, and would be " +
-           "overwritten while it runs.\r\nRename the file (for example " + fileName.substr(0, fileName.find('.')) +
-           "_" + fileName.substr(fileName.find('.')) + ") and split it again.";
+           "overwritten while it runs.\r\nRename the file (for example " + batchStem(fileName) + "_" +
+           extension(fileName) + ") and split it again.";
 }
 
 std::string rebuildsOwnPieceText(const std::string& fileName) {
@@ -157,8 +166,6 @@ std::string reservedOutputText(const std::string& inFileName, const std::string&
            ", which Windows would send to that device instead of the disk.\r\nPlease rename " + inFileName +
            " and split it again.";
 }
-
-const unsigned kReplaceQuestionStyle = platform::kYesNo | platform::kQuestion | platform::kSecondButtonDefault;
 
 std::string replaceQuestion(const std::string& folder, const std::vector<std::string>& owners,
                             const std::string& inFileName) {

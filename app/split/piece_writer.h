@@ -9,9 +9,6 @@ namespace split {
 struct SplitJob;
 class RunView;
 
-// The status line while a piece is written: "Writing holiday.S03: 42%".
-std::string writingStatus(const std::string& pieceName, int percent);
-
 // Copies bytes [first, last) of the input into piece pieceNo at piecePath
 // as the library's split does, and returns its result; the window answers
 // meanwhile. Run-time errors of the call (no library, say) come back here.

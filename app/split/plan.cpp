@@ -56,19 +56,8 @@ Quotient4 quotient4(uint64_t a, uint64_t b) {
     return {whole, fraction};
 }
 
-// Line numbers of the fixed-size branch, offset per medium.
-int fixedBase(int splitType) {
-    switch (splitType) {
-    case kFloppy: return 0;
-    case kJaz1G: return 2000;
-    case kCdr650: return 3000;
-    case kJaz2G: return 4000;
-    case kCdr700: return 5000;
-    default: return 1000;  // kZip
-    }
-}
-
-Plan refused(PlanOutcome outcome, int line, int64_t pieceSize = 0, int pieceCount = 0) {
+// The plan as decided at a line of the click, refused or not.
+Plan decidedAt(PlanOutcome outcome, int line, int64_t pieceSize = 0, int pieceCount = 0) {
     Plan plan;
     plan.outcome = outcome;
     plan.line = line;
@@ -80,30 +69,30 @@ Plan refused(PlanOutcome outcome, int line, int64_t pieceSize = 0, int pieceCoun
 // The checks every split type ends in.
 Plan finish(int64_t pieceSize, uint64_t pieceCount, int maxFiles) {
     int count = pieceCount > static_cast<uint64_t>(INT_MAX) ? INT_MAX : static_cast<int>(pieceCount);
-    if (pieceCount > static_cast<uint64_t>(maxFiles)) return refused(PlanOutcome::kTooManyFiles, 510, pieceSize, count);
-    if (pieceCount == 1) return refused(PlanOutcome::kOneFile, 515, pieceSize, count);
-    return refused(PlanOutcome::kOk, 500, pieceSize, count);
+    if (pieceCount > static_cast<uint64_t>(maxFiles))
+        return decidedAt(PlanOutcome::kTooManyFiles, 510, pieceSize, count);
+    if (pieceCount == 1) return decidedAt(PlanOutcome::kOneFile, 515, pieceSize, count);
+    return decidedAt(PlanOutcome::kOk, 500, pieceSize, count);
 }
 
-Plan planFixed(int splitType, uint64_t fileSize, int maxFiles) {
-    int base = fixedBase(splitType);
-    int64_t size = mediumSize(splitType);
-    uint64_t medium = static_cast<uint64_t>(size != 0 ? size : mediumSize(kZip));  // unknown type: the Zip size
+Plan planFixed(const SplitTypeInfo& type, uint64_t fileSize, int maxFiles) {
+    const int base = type.lineBase;
+    const uint64_t medium = static_cast<uint64_t>(type.mediumSize);
     Quotient4 q = quotient4(fileSize, medium);
     // The rounded quotient plus one above 99.
-    if (q.whole > 98 || (q.whole == 98 && q.fraction > 0)) return refused(PlanOutcome::kTooManySplits, base + 295);
+    if (q.whole > 98 || (q.whole == 98 && q.fraction > 0)) return decidedAt(PlanOutcome::kTooManySplits, base + 295);
     uint64_t count = q.whole + 1;
     if (fileSize % medium == 0) --count;
     return finish(static_cast<int64_t>(medium), count, maxFiles);
 }
 
 Plan planEqualSize(uint64_t fileSize, double typedSize, int maxFiles) {
-    if (typedSize == 0) return refused(PlanOutcome::kDivisionByZero, 390);
-    if (!(typedSize >= 1)) return refused(PlanOutcome::kSizeBelowOne, 380);  // NaN too
+    if (typedSize == 0) return decidedAt(PlanOutcome::kDivisionByZero, 390);
+    if (!(typedSize >= 1)) return decidedAt(PlanOutcome::kSizeBelowOne, 380);  // NaN too
     // Beyond the int64 range no file can be as large.
-    if (typedSize >= 9223372036854775808.0) return refused(PlanOutcome::kSizeLargerThanFile, 395);
+    if (typedSize >= 9223372036854775808.0) return decidedAt(PlanOutcome::kSizeLargerThanFile, 395);
     uint64_t typed = static_cast<uint64_t>(std::floor(typedSize));
-    if (typed > fileSize) return refused(PlanOutcome::kSizeLargerThanFile, 395, static_cast<int64_t>(typed));
+    if (typed > fileSize) return decidedAt(PlanOutcome::kSizeLargerThanFile, 395, static_cast<int64_t>(typed));
     uint64_t count = quotient4(fileSize, typed).whole + 1;
     if (fileSize % typed == 0) --count;
     return finish(static_cast<int64_t>(typed), count, maxFiles);
@@ -111,9 +100,9 @@ Plan planEqualSize(uint64_t fileSize, double typedSize, int maxFiles) {
 
 Plan planIntoYFiles(uint64_t fileSize, double yCount, int maxFiles) {
     double count = platform::roundHalfAway(yCount);
-    if (count == 0) return refused(PlanOutcome::kDivisionByZero, 430);
-    if (!(count >= 1)) return refused(PlanOutcome::kOneFile, 515);  // negative or NaN
-    if (count > maxFiles) return refused(PlanOutcome::kTooManyFiles, 510, 0, count >= INT_MAX ? INT_MAX : static_cast<int>(count));
+    if (count == 0) return decidedAt(PlanOutcome::kDivisionByZero, 430);
+    if (!(count >= 1)) return decidedAt(PlanOutcome::kOneFile, 515);  // negative or NaN
+    if (count > maxFiles) return decidedAt(PlanOutcome::kTooManyFiles, 510, 0, count >= INT_MAX ? INT_MAX : static_cast<int>(count));
     uint64_t pieces = static_cast<uint64_t>(count);
     uint64_t pieceSize = quotient4(fileSize, pieces).whole;
     if (pieceSize * pieces != fileSize) ++pieceSize;
@@ -142,13 +131,16 @@ uint64_t q4Scaled(uint64_t a, uint64_t b) {
 }
 
 Plan planPieces(const PlanRequest& request) {
-    if (request.fileSize <= 0) return refused(PlanOutcome::kEmptyFile, 160);
+    if (request.fileSize <= 0) return decidedAt(PlanOutcome::kEmptyFile, 160);
     uint64_t fileSize = static_cast<uint64_t>(request.fileSize);
-    switch (request.splitType) {
-    case kEqualSize: return planEqualSize(fileSize, request.typedSize, request.maxFiles);
-    case kIntoYFiles: return planIntoYFiles(fileSize, request.yCount, request.maxFiles);
-    default: return planFixed(request.splitType, fileSize, request.maxFiles);
+    // No option chosen plans as the type start-up selects, never as a plan of 0 pieces.
+    const SplitTypeInfo& type = splitTypeOrDefault(request.splitType);
+    switch (type.extra) {
+    case ExtraInput::kTypedSize: return planEqualSize(fileSize, request.typedSize, request.maxFiles);
+    case ExtraInput::kPieceCount: return planIntoYFiles(fileSize, request.yCount, request.maxFiles);
+    case ExtraInput::kNone: break;
     }
+    return planFixed(type, fileSize, request.maxFiles);
 }
 
 int64_t largestFileOn(const std::string& fileSystem) {

@@ -8,8 +8,8 @@
 
 namespace split {
 
-// Fixed medium size of a split type in bytes (from split_types); 0 for
-// kEqualSize / kIntoYFiles and unknown types.
+// Fixed medium size of a split type in bytes (from split_types); 0 for the
+// types with an extra input and for unknown types.
 int64_t mediumSize(int splitType);
 
 // Bytes per unit of the typed size: option 0 bytes, 1 KB, anything else MB.
@@ -23,11 +23,11 @@ uint64_t q4Scaled(uint64_t a, uint64_t b);
 struct PlanRequest {
     int splitType = kZip;
     int64_t fileSize = 0;
-    // kEqualSize: the typed number rounded to a whole number (halves away
+    // A typed size's type: the typed number rounded to a whole number (halves away
     // from zero) times the unit's bytes; a double so that huge typed values
     // cannot wrap.
     double typedSize = 0;
-    // kIntoYFiles: the chosen number of pieces, rounded to a whole number.
+    // A piece count's type: the chosen number of pieces, rounded to a whole number.
     double yCount = 0;
     // The most pieces a batch file rejoins (the window's maxFiles).
     int maxFiles = kMaxPieces;
@@ -52,9 +52,10 @@ struct Plan {
 };
 
 // Works out the plan; never overflows, whatever the request.
-// Odd requests: a file size of 0 or below is kEmptyFile; a split type outside
-// 0..7 (no option chosen) plans like kZip, never as a plan of 0 pieces;
-// kIntoYFiles with a negative count is kOneFile, above 99 kTooManyFiles.
+// Odd requests: a file size of 0 or below is kEmptyFile; a split type the
+// table does not hold (no option chosen) plans as kDefaultSplitType, never
+// as a plan of 0 pieces; a negative piece count is kOneFile, above 99
+// kTooManyFiles.
 // Piece counts follow the quotient rounded to four decimals, so a file just
 // short of a whole number of pieces (and "into Y" with more pieces than the
 // size needs) plans pieces that stay empty.

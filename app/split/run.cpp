@@ -2,18 +2,19 @@
 
 #include <algorithm>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/guarded.h"
 #include "platform/runtime_error.h"
+#include "split/disk_check.h"
 #include "split/input_hashes.h"
 #include "split/job.h"
 #include "split/kit.h"
 #include "split/library.h"
 #include "split/messages.h"
-#include "split/output_names.h"
 #include "split/piece_check.h"
 #include "split/piece_writer.h"
 
@@ -29,21 +30,10 @@ bool inputChanged(const SplitJob& job) {
     return job.stamped && (!platform::stampFile(job.inPath, now) || now != job.inputStamp);
 }
 
-// A piece the library reports written is counted only if the disk holds it
-// whole; true, after saying why, when it does not.
-bool stopUnlessWhole(const SplitJob& job, const PieceWatch& watch, uint64_t length, RunView& view) {
-    std::string why = watch.notWhole(length);
-    if (why.empty()) return false;
-    if (inputChanged(job)) why = inputChangedMessage(job.inPath);
-    view.showHourglass(false);
-    view.enableSplitButton();
-    view.tell(why, platform::kCritical);
-    return true;
-}
-
 KitContents kitOf(const SplitJob& job, InputHashes& hashes) {
     KitContents kit;
     kit.target = job.outputs.target();
+    kit.joinerName = job.outputs.joinerName();
     for (int n = 1; n <= job.pieceCount; ++n) kit.pieceNames.push_back(job.outputs.pieceName(n));
     kit.pieces = hashes.pieces();
     kit.wholeHex = hashes.wholeHex();
@@ -78,16 +68,12 @@ private:
     bool done_ = false;
 };
 
-void writeRecords(const SplitJob& job, const KitContents& kit, RunView& view, RunResult& result) {
+void writeRecords(const SplitJob& job, const KitContents& kit, RunView& view, RunOutcome& result) {
     const SplitOutputs& out = job.outputs;
-    step(630);
-    step(640);
-    result.batchPath = out.path(out.batchName());
     step(650);
+    result.batchPath = out.path(out.batchName());
     step(655);
-    view.repaintStatus();
     view.doEvents();
-    step(670);
     // The command interpreter reads batch files in the OEM code page.
     std::string text;
     result.batchWritten = out.batchText(job.pieceCount, text);
@@ -95,99 +81,72 @@ void writeRecords(const SplitJob& job, const KitContents& kit, RunView& view, Ru
     if (result.batchWritten) records.write(out.batchName(), text, 660, 710);
     step(720);
     view.doEvents();
-    step(730);
     records.write(out.joinerName(), out.joinerText(kit), 733, 733);
     records.write(out.checksumName(), out.checksumText(kit), 733, 733);
     records.keep();
 }
 
-// After a pause: the disk now in the drive is checked as the first one was,
-// for the names still to be written. False, after saying why, when the run
-// cannot go on there.
-bool newDiskAccepted(const SplitJob& job, int nextPiece, RunView& view) {
-    const SplitOutputs& out = job.outputs;
-    if (!platform::folderExists(out.folder())) {
-        if (!view.ask(folderMissingQuestion(out.folder()))) return false;
-        try {
-            platform::createFolder(out.folder());
-        } catch (const platform::RuntimeError& e) {
-            view.tell(stoppedAfterPauseText(e.description() + ": " + out.folder()), platform::kCritical);
-            return false;
-        }
+using Kind = RunOutcome::Kind;
+
+// What a refused disk after a pause tells: why, and that the split has stopped.
+RunOutcome refusedAfterPause(const DiskVerdict& disk) {
+    switch (disk.kind) {
+    case DiskVerdict::Kind::kTakes: break;
+    case DiskVerdict::Kind::kDeclined: return RunOutcome{Kind::kStoppedByUser};
+    case DiskVerdict::Kind::kTooSmall: return RunOutcome{Kind::kRefused, disk.why, disk.icon};
+    case DiskVerdict::Kind::kRefused: break;
     }
-    // Only the names still to be written: the pieces this run wrote before
-    // the pause are its own, whatever a record on this disk says of them.
-    const std::vector<std::string> names = out.names(nextPiece, job.pieceCount);
-    std::vector<std::string> removeFirst;
-    std::string refused;
-    if (!mayReplace(out, nextPiece, job.pieceCount, false, view, removeFirst, refused)) {
-        if (!refused.empty()) view.tell(stoppedAfterPauseText(refused), platform::kExclamation);
-        return false;
-    }
-    refused = folderRefusal(out.folder(), names, job.pieceSize);
-    if (!refused.empty()) {
-        view.tell(stoppedAfterPauseText(refused), platform::kExclamation);
-        return false;
-    }
-    const int64_t freeBytes = freeBytesIn(out.folder());
-    if (job.pieceSize > freeBytes) {
-        view.tell(pieceCapacityReport(job.pieceSize, freeBytes), platform::kCritical);
-        return false;
-    }
-    refused = removeBeforeWriting(job, removeFirst);
-    if (!refused.empty()) {
-        view.tell(stoppedAfterPauseText(refused), platform::kCritical);
-        return false;
-    }
-    return true;
+    return RunOutcome{Kind::kRefused, stoppedAfterPauseText(disk.why), disk.icon};
 }
 
-// The pieces of one run, one after the other; each step says whether the
-// run goes on, and end() is the one way a run ends short of its records.
+using Stop = std::optional<RunOutcome>;
+
+// The pieces of one run, one after the other. Each stage gives the outcome
+// that ends the run, or none to go on; run() is the one way out.
 class PieceRun {
 public:
     PieceRun(const SplitJob& job, RunView& view) : job_(job), view_(view) {}
 
-    RunResult run() {
-        step(500);
-        for (int pieceNo = 1; pieceNo <= job_.pieceCount; ++pieceNo) {
-            if (!writeOne(pieceNo)) return result_;
-            if (cutShort_) break;
-            if (!between(pieceNo)) return result_;
-            if (cutShort_) break;
+    RunOutcome run() {
+        Stop stop = beforeTheFirstByte();
+        for (int pieceNo = 1; !stop && pieceNo <= job_.pieceCount; ++pieceNo) {
+            stop = writeOne(pieceNo);
+            if (!stop) stop = afterPiece(pieceNo);
         }
-        if (!cutShort_ && !hashing([&] { hashes_.settle(); })) cutShort_ = true;
-        if (view_.windowGone()) return end(RunEnd::kWindowGone);
-        if (cutShort_ || inputChanged(job_)) {
-            view_.showHourglass(false);
-            view_.enableSplitButton();
-            view_.tell(inputChangedMessage(job_.inPath), platform::kCritical);
-            return end(RunEnd::kInputChanged);
-        }
-        writeRecords(job_, kitOf(job_, hashes_), view_, result_);
-        result_.end = RunEnd::kPiecesWritten;
-        return result_;
+        if (!stop) stop = piecesHoldTheInput();
+        if (!stop) stop = records();
+        return *stop;
     }
 
 private:
-    // How a run ends short: the whole pieces written stay, no records are
-    // written; a gone window is touched no more.
-    RunResult end(RunEnd how) {
-        if (how != RunEnd::kWindowGone) view_.showHourglass(false);
-        result_.end = how;
-        return result_;
+    Stop gone() const { return view_.windowGone() ? Stop(RunOutcome{Kind::kWindowGone}) : std::nullopt; }
+
+    // The input changed; a window gone meanwhile is told nothing.
+    Stop inputChangedUnlessGone() const {
+        if (Stop stop = gone()) return stop;
+        return RunOutcome{Kind::kInputChanged, inputChangedMessage(job_.inPath), platform::kCritical};
     }
 
-    bool stopped(RunEnd how) {
-        end(how);
-        return false;
+    Stop beforeTheFirstByte() {
+        step(537);
+        if (view_.pauseWanted() && job_.pieceSize > job_.freeBytes)
+            return RunOutcome{Kind::kRefused, pieceCapacityReport(job_.pieceSize, job_.freeBytes), platform::kCritical};
+        // A run stopped or killed from here on leaves no earlier batch file
+        // that would join its pieces with older ones; a file that will not go
+        // stops it here, as writing beside it would mix splits.
+        const std::string refused = clearNames(job_, job_.removeFirst);
+        if (!refused.empty())
+            return RunOutcome{Kind::kRefused, beforeTheFirstByteText(refused), platform::kCritical};
+        step(500);
+        return std::nullopt;
     }
 
     // Hashes run off the window's thread, beside the copy of the next piece;
-    // reading past the input's end means it was shortened since it was measured.
-    bool hashing(const std::function<void()>& work) {
+    // false when they read past the input's end: it was shortened since it
+    // was measured.
+    bool inputReadInFull(const std::function<void()>& hashing) {
         try {
-            view_.whileWindowWaits(work, [] {});
+            view_.whileWindowAnswers(hashing, [] {});
             return true;
         } catch (const platform::RuntimeError& e) {
             if (e.number() != platform::kInputPastEnd) throw;
@@ -196,34 +155,37 @@ private:
     }
 
     // Piece pieceNo written through the library, checked on the disk and
-    // hashed; false when the run has ended.
-    bool writeOne(int pieceNo) {
+    // its hashes begun.
+    Stop writeOne(int pieceNo) {
         step(540);
         const std::string piece = job_.outputs.piecePath(pieceNo);
         step(550);
         view_.doEvents();
+        if (Stop stop = gone()) return stop;
         step(560);
         PieceWatch watch(piece);
         const bool copied = writePiece(job_, piece, start_, end_, pieceNo, view_);
         step(570);
-        if (view_.windowGone()) return stopped(RunEnd::kWindowGone);
+        if (Stop stop = gone()) return stop;
         if (!copied) {
             // The library has told the user; the whole pieces before stay.
             watch.dropUnfinished();
-            return stopped(RunEnd::kPieceFailed);
+            return RunOutcome{Kind::kPieceFailed};
         }
-        if (stopUnlessWhole(job_, watch, pieceLength(start_, end_, job_.fileSize), view_))
-            return stopped(RunEnd::kPieceFailed);
+        const std::string notWhole = watch.notWhole(pieceLength(start_, end_, job_.fileSize));
+        if (!notWhole.empty())
+            return inputChanged(job_) ? inputChangedUnlessGone()
+                                      : Stop(RunOutcome{Kind::kPieceFailed, notWhole, platform::kCritical});
         step(575);
         // The last pieces may reach past the input's end: they hold what is left.
         const int64_t first = std::min(start_, job_.fileSize), last = std::min(end_, job_.fileSize);
-        if (!hashing([&] { hashes_.addPiece(job_.inPath, first, last); })) cutShort_ = true;
-        return true;
+        if (!inputReadInFull([&] { hashes_.addPiece(job_.inPath, first, last); })) return inputChangedUnlessGone();
+        return std::nullopt;
     }
 
     // After piece pieceNo: marked normal and announced, then the pause and
-    // the check of the new disk; false when the run has ended.
-    bool between(int pieceNo) {
+    // the check of the disk put in.
+    Stop afterPiece(int pieceNo) {
         step(580);
         start_ += job_.pieceSize;
         step(590);
@@ -231,61 +193,53 @@ private:
         step(600);
         platform::setNormalAttributes(job_.outputs.piecePath(pieceNo));
         step(610);
-        view_.setStatus(pieceDoneStatus(pieceNo));
-        view_.repaintStatus();
+        view_.showStatus(pieceDoneStatus(pieceNo));
         step(620);
         view_.doEvents();
-        if (view_.windowGone()) return stopped(RunEnd::kWindowGone);
-        if (!view_.pauseWanted() || pieceNo >= job_.pieceCount) return true;
+        if (Stop stop = gone()) return stop;
+        if (!view_.pauseWanted() || pieceNo >= job_.pieceCount) return std::nullopt;
         // Hashed before the disk can be changed: a piece damaged later fails the check.
-        if (!hashing([&] { hashes_.settle(); })) return cutShort_ = true;
-        view_.tell(pauseMessage(pieceNo, job_.pieceCount), platform::kInformation);
-        if (view_.windowGone()) return stopped(RunEnd::kWindowGone);
-        view_.showHourglass(false);
-        if (!newDiskAccepted(job_, pieceNo + 1, view_)) {
-            view_.enableSplitButton();
-            return stopped(RunEnd::kRefused);
-        }
-        view_.showHourglass(true);
-        return true;
+        if (!inputReadInFull([&] { hashes_.settle(); })) return inputChangedUnlessGone();
+        view_.pauseForNextDisk(pauseMessage(pieceNo, job_.pieceCount));
+        if (Stop stop = gone()) return stop;
+        view_.working(false);
+        const DiskVerdict disk = checkDisk(job_, pieceNo + 1, job_.pieceSize, view_);
+        if (disk.kind != DiskVerdict::Kind::kTakes) return refusedAfterPause(disk);
+        const std::string refused = clearNames(job_, disk.removeFirst);
+        if (!refused.empty())
+            return RunOutcome{Kind::kRefused, stoppedAfterPauseText(refused), platform::kCritical};
+        view_.working(true);
+        return std::nullopt;
+    }
+
+    // The pieces hold the file only if nobody changed it while they were written.
+    Stop piecesHoldTheInput() {
+        const bool readInFull = inputReadInFull([&] { hashes_.settle(); });
+        if (Stop stop = gone()) return stop;
+        if (!readInFull || inputChanged(job_)) return inputChangedUnlessGone();
+        return std::nullopt;
+    }
+
+    Stop records() {
+        RunOutcome completed(Kind::kCompleted);
+        writeRecords(job_, kitOf(job_, hashes_), view_, completed);
+        return completed;
     }
 
     const SplitJob& job_;
     RunView& view_;
-    RunResult result_;
     InputHashes hashes_;
-    bool cutShort_ = false;
     int64_t start_ = 0;
     int64_t end_ = job_.pieceSize;
 };
 
 }  // namespace
 
-RunResult runPieces(const SplitJob& job, RunView& view) {
+RunOutcome runPieces(const SplitJob& job, RunView& view) {
     step(520);
-    view.setStatus(kStatusReading);
-    step(530);
-    view.repaintStatus();
+    view.showStatus(kStatusReading);
     step(535);
-    view.showHourglass(true);
-    step(537);
-    if (view.pauseWanted() && job.pieceSize > job.freeBytes) {
-        view.enableSplitButton();
-        view.showHourglass(false);
-        view.tell(pieceCapacityReport(job.pieceSize, job.freeBytes), platform::kCritical);
-        return RunResult();
-    }
-    // Before the first byte: a run stopped or killed from here on leaves no
-    // earlier batch file that would join its pieces with older ones.
-    // A file that will not go stops the run here: writing beside it would
-    // leave a split mixed with what was there.
-    const std::string refused = removeBeforeWriting(job, job.removeFirst);
-    if (!refused.empty()) {
-        view.enableSplitButton();
-        view.showHourglass(false);
-        view.tell(beforeTheFirstByteText(refused), platform::kCritical);
-        return RunResult();
-    }
+    view.working(true);
     return PieceRun(job, view).run();
 }
 

@@ -16,7 +16,60 @@ SplitOutputs::SplitOutputs(const std::string& folder, const std::string& inFileN
       batchStem_(split::batchStem(inFileName)),
       extension_(split::extension(inFileName)) {}
 
+namespace {
+
+// The records, each once: how its name ends, whether the name starts with
+// the batch stem or the whole input's name, what it is, and how its text is
+// read back as this program's own.
+struct RecordRow {
+    RecordKind kind;
+    const wchar_t* ending;
+    bool namedByTarget;
+    const char* description;
+    bool (*read)(const std::string& bytes, const std::wstring& ownStem, SplitRecord& record);
+};
+
+const RecordRow kRecords[] = {
+    {RecordKind::kBatch, L".bat", false, "batch file", readBatchRecord},
+    {RecordKind::kJoiner, L".sh", false, "joiner script",
+     [](const std::string& bytes, const std::wstring&, SplitRecord& record) {
+         return readJoinerRecord(bytes, record);
+     }},
+    {RecordKind::kChecksums, L".sha256", true, "checksum file",
+     [](const std::string& bytes, const std::wstring&, SplitRecord& record) {
+         return readChecksumRecord(bytes, record);
+     }},
+};
+
+const RecordRow& rowOf(RecordKind kind) { return kRecords[static_cast<int>(kind)]; }
+
+}  // namespace
+
 std::string SplitOutputs::path(const std::string& name) const { return platform::joinFolder(folder_, name); }
+
+std::string SplitOutputs::recordName(RecordKind kind) const {
+    const RecordRow& row = rowOf(kind);
+    return (row.namedByTarget ? target_ : batchStem_) + platform::ansiFrom(row.ending);
+}
+
+const char* SplitOutputs::describe(RecordKind kind) { return rowOf(kind).description; }
+std::wstring SplitOutputs::endingOf(RecordKind kind) { return rowOf(kind).ending; }
+bool SplitOutputs::namedByTarget(RecordKind kind) { return rowOf(kind).namedByTarget; }
+
+const std::vector<RecordKind>& SplitOutputs::recordKinds() {
+    static const std::vector<RecordKind> kinds = [] {
+        std::vector<RecordKind> all;
+        for (const RecordRow& row : kRecords) all.push_back(row.kind);
+        return all;
+    }();
+    return kinds;
+}
+
+std::vector<std::string> SplitOutputs::records() const {
+    std::vector<std::string> names;
+    for (RecordKind kind : recordKinds()) names.push_back(recordName(kind));
+    return names;
+}
 
 std::vector<std::string> SplitOutputs::names(int firstPiece, int lastPiece) const {
     std::vector<std::string> all;
@@ -46,11 +99,13 @@ bool endsWith(const std::wstring& name, const std::wstring& tail) {
 
 bool SplitOutputs::readRecord(const std::string& folder, const std::string& name, SplitRecord& record) {
     const std::wstring wide = platform::wideFromAnsi(name);
-    const bool batch = endsWith(wide, L".bat"), joiner = endsWith(wide, L".sh"), checksums = endsWith(wide, L".sha256");
-    if (!batch && !joiner && !checksums) return false;
-    const std::string bytes = platform::readSmallFile(platform::joinFolder(folder, name), kLargestRecord);
-    if (batch) return readBatchRecord(bytes, wide.substr(0, wide.size() - 4), record);
-    return joiner ? readJoinerRecord(bytes, record) : readChecksumRecord(bytes, record);
+    for (const RecordRow& row : kRecords) {
+        const std::wstring ending = row.ending;
+        if (!endsWith(wide, ending)) continue;
+        const std::string bytes = platform::readSmallFile(platform::joinFolder(folder, name), kLargestRecord);
+        return row.read(bytes, wide.substr(0, wide.size() - ending.size()), record);
+    }
+    return false;
 }
 
 }  // namespace split

@@ -18,6 +18,11 @@ struct SplitRecord {
     std::vector<std::wstring> pieces;
 };
 
+// The files besides the pieces that each split writes, in the order written.
+// A new one is a new row in split_outputs.cpp (its name, its description and
+// its reader) and its writer in run's writeRecords.
+enum class RecordKind { kBatch, kJoiner, kChecksums };
+
 class SplitOutputs {
 public:
     SplitOutputs() = default;
@@ -31,16 +36,25 @@ public:
     const std::string& batchStem() const { return batchStem_; }
 
     std::string pieceName(int n) const { return split::pieceName(pieceStem_, n); }
-    std::string batchName() const { return batchStem_ + ".bat"; }
-    std::string joinerName() const { return batchStem_ + ".sh"; }
-    std::string checksumName() const { return target_ + ".sha256"; }
+    std::string recordName(RecordKind kind) const;
+    std::string batchName() const { return recordName(RecordKind::kBatch); }
+    std::string joinerName() const { return recordName(RecordKind::kJoiner); }
+    std::string checksumName() const { return recordName(RecordKind::kChecksums); }
+    // What the record is to a user: "batch file", "joiner script", ...
+    static const char* describe(RecordKind kind);
+    // How a record's name ends, and whether it begins with the input's whole
+    // name (else its batch stem).
+    static std::wstring endingOf(RecordKind kind);
+    static bool namedByTarget(RecordKind kind);
+    // Every record kind, in the order they are written.
+    static const std::vector<RecordKind>& recordKinds();
     // The folder and a name.
     std::string path(const std::string& name) const;
     std::string piecePath(int n) const { return path(pieceName(n)); }
 
     // Pieces first to last, then the batch file, joiner and checksum file.
     std::vector<std::string> names(int firstPiece, int lastPiece) const;
-    std::vector<std::string> records() const { return {batchName(), joinerName(), checksumName()}; }
+    std::vector<std::string> records() const;
 
     // The texts, for the kit's contents and pieceCount pieces. batchText is
     // false, with no text, when no batch file can name the files.
@@ -49,7 +63,7 @@ public:
     std::string checksumText(const KitContents& kit) const;
 
     // Reads the file `name` in `folder` as one of this program's records
-    // (by its extension); false when it is none.
+    // (the kind its name ends like); false when it is none.
     static bool readRecord(const std::string& folder, const std::string& name, SplitRecord& record);
 
 private:

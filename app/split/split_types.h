@@ -30,11 +30,22 @@ struct SplitTypeInfo {
     const char* caption;  // its option's, with its access key
     int64_t mediumSize;   // bytes per piece; 0 where an extra input decides
     ExtraInput extra;
+    // A medium's plan is reported from its own block of line numbers (the
+    // option test at lineBase + 290, the 99 test at lineBase + 295).
+    int lineBase;
 };
+
+// The type start-up selects, which also stands for "no option chosen".
+const SplitType kDefaultSplitType = kZip;
 
 // The row of a type; a type outside the table has none (nullptr).
 const SplitTypeInfo* splitTypeInfo(int type);
+// The row of a type, or of kDefaultSplitType for a type outside the table.
+const SplitTypeInfo& splitTypeOrDefault(int type);
 ExtraInput extraInputOf(int type);
+// The extra input of the type a settings line names; kNone for a line that
+// names no type.
+ExtraInput extraInputOfSetting(const std::string& line);
 // The settings file's line for the type: its index as text.
 std::string settingsValueOf(SplitType type);
 // The tooltip of a medium's option: "Maximum bytes = 1,457,663"; empty for

@@ -65,8 +65,6 @@ void frmSplitter::cleavDir_Change() {
         if (inOutputChoicePhase()) {
             step(40);
             lblINorOUT.setCaption(split::outputFolderPrompt(cleavDir.path()));
-            step(50);
-            state_.outDirPath = cleavDir.path();
             return;
         }
         step(60);
@@ -118,14 +116,8 @@ void frmSplitter::fiInFile_Click() {
                 throw platform::RuntimeError(platform::kFileNotFound);
             }
             unmeasurable_.erase(path);
-            uint64_t length = stamp.length;
-            if (length >= 2147483648ull) {
-                step(77);
-                lblStatus.setCaption("File Size is: Over 2 Gigs!");
-            } else {
-                step(90);
-                lblStatus.setCaption("File Size is: " + platform::groupDigits(static_cast<int64_t>(length)));
-            }
+            step(stamp.length >= 2147483648ull ? 77 : 90);
+            lblStatus.setCaption(split::fileSizeStatus(stamp.length));
         }
     });
 }

@@ -3,6 +3,7 @@
 #include "platform/dialogs.h"
 #include "platform/runtime_error.h"
 #include "res/version.h"
+#include "split/messages.h"
 
 using platform::Twips;
 
@@ -46,7 +47,7 @@ void frmSplitter::addControls() {
     addFileList(fiInFile, Twips{240, 2640, 4575, 1650}, 12, "File to split");
     addButton(cmdSPlit, Twips{240, 4320, 4695, 375}, 6, kFileChoice);
     addFrame(Frame1, Twips{4920, 480, 4455, 1935}, 8, "Split-type", true);
-    addLabel(lblStatus, Twips{5040, 2640, 4335, 255}, 9, "Cleavo status", kPaleYellow);
+    addLabel(lblStatus, Twips{5040, 2640, 4335, 255}, 9, split::kStatusAsBuilt, kPaleYellow);
     addFrame(mnuOptions, Twips{4920, 2880, 4455, 1335}, 22, "Advanced Options", true);
     addButton(cmdExit, Twips{4920, 4320, 4455, 375}, 7, "E&xit");
 
@@ -142,7 +143,7 @@ platform::MenuEntry& frmSplitter::mnuCreate(int index) {
 }
 
 std::string frmSplitter::fileChoicePrompt() const {
-    return "Choose file to split: -->  " + state_.inPrefix + fiInFile.fileName();
+    return split::fileChoicePrompt(state_.inPrefix, fiInFile.fileName());
 }
 
 void frmSplitter::unhandledFailure(const std::string& what) {

@@ -34,7 +34,6 @@ public:
     // The lists first choose the input file, then the output folder; the
     // Split button's caption shows which.
     enum class Phase { kFileChoice, kOutputChoice };
-    Phase phase() const { return phase_; }
     bool inOutputChoicePhase() const { return phase_ == Phase::kOutputChoice; }
     // The Split button's caption in each phase.
     static const char* const kFileChoice;    // "&Split this file"
@@ -81,7 +80,6 @@ public:
         std::string inDirPath;
         std::string inPrefix;
         std::string inFileName;
-        std::string outDirPath;
         // The settings file's entries: as they will be saved, and as last read.
         SettingsEntries settingsOut;
         SettingsEntries settingsIn;

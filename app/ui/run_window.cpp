@@ -12,30 +12,27 @@
 #include "split/messages.h"
 #include "split/run.h"
 #include "ui/frm_splitter.h"
+#include "ui/split_questions.h"
 
 class frmSplitter::RunWindowView : public split::RunView {
 public:
     explicit RunWindowView(frmSplitter& w) : w_(w), taskbar_(w.hwnd()) {}
-    void setStatus(const std::string& text) override { w_.lblStatus.setCaption(text); }
-    void repaintStatus() override { w_.lblStatus.refreshNow(); }
-    bool pauseWanted() const override { return w_.state_.pauseFlag != 0; }
-    void enableSplitButton() override { w_.cmdSPlit.setEnabled(true); }
-    void showHourglass(bool on) override { w_.setHourglass(on); }
-    void tell(const std::string& text, unsigned icon) override { platform::msgBox(text, icon); }
-    bool ask(const std::string& question) override {
-        return platform::msgBox(question, platform::kYesNo | platform::kQuestion) == platform::kAnswerYes;
-    }
-    bool replaceAllowed(const std::string& question) override {
-        return platform::msgBox(question, split::kReplaceQuestionStyle) == platform::kAnswerYes;
-    }
-    void doEvents() override { platform::doEvents(); }
-    void whileWindowWaits(const std::function<void()>& work, const std::function<void()>& tick) override {
-        platform::runOffThread(w_.hwnd(), work, tick, kProgressEveryMs);
+    void showStatus(const std::string& text) override {
+        w_.lblStatus.setCaption(text);
+        w_.lblStatus.refreshNow();
     }
     void showRunProgress(int64_t done, int64_t total) override {
         taskbar_.show(static_cast<uint64_t>(done), static_cast<uint64_t>(total));
     }
+    void doEvents() override { platform::doEvents(); }
+    bool pauseWanted() const override { return w_.state_.pauseFlag != 0; }
+    void pauseForNextDisk(const std::string& message) override { platform::msgBox(message, platform::kInformation); }
+    void working(bool on) override { w_.setHourglass(on); }
+    void whileWindowAnswers(const std::function<void()>& work, const std::function<void()>& tick) override {
+        platform::runOffThread(w_.hwnd(), work, tick, kProgressEveryMs);
+    }
     bool windowGone() const override { return !w_.hwnd(); }
+    bool ask(const split::Question& question) override { return askTheUser(question); }
 
 private:
     static const DWORD kProgressEveryMs = 100;
@@ -43,14 +40,27 @@ private:
     platform::TaskbarProgress taskbar_;  // cleared when the run is over, however it ends
 };
 
+// How each outcome leaves the window. Completed: back to choosing a file, the
+// Split button enabled. Stopped by the user, refused, the input changed: the
+// button enabled, the output folder still chosen, then the message. A piece
+// that failed: the button stays disabled until a folder is chosen again (the
+// library has just said why; a click at once would fail alike). The window
+// gone: the program ends.
 void frmSplitter::runSplit(split::SplitJob& job) {
-    RunWindowView view(*this);
-    split::RunResult run = split::runPieces(job, view);
+    using Kind = split::RunOutcome::Kind;
+    // The view, and with it the taskbar's progress, goes as the run ends.
+    const split::RunOutcome run = [&] {
+        RunWindowView view(*this);
+        return split::runPieces(job, view);
+    }();
     // Exit or the close box during a piece: the piece is whole, the program ends.
-    if (run.end == split::RunEnd::kWindowGone) platform::endProgram();
-    if (run.end != split::RunEnd::kPiecesWritten) return;  // the run has said why
-    step(735);
+    if (run.kind == Kind::kWindowGone) return platform::endProgram();
     setHourglass(false);
+    if (run.kind != Kind::kCompleted) {
+        if (run.kind != Kind::kPieceFailed) cmdSPlit.setEnabled(true);
+        if (!run.message.empty()) platform::msgBox(run.message, run.icon);
+        return;
+    }
     step(740);
     platform::msgBox(run.batchWritten ? split::successMessage(run.batchPath)
                                       : split::successMessageWithoutBatch(run.batchPath, state_.inFileName),

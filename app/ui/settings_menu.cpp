@@ -82,10 +82,11 @@ void frmSplitter::mnuLoadINI_Click() {
         apply(3, [&] { selectByName(fiInFile, state_.settingsIn.inputFile); });
     }
     apply(6, [&] { optSplitType[settings::lineAsInteger(state_.settingsIn.splitType)].setValue(true); });
-    if (state_.settingsIn.splitType == split::settingsValueOf(split::kEqualSize)) {
+    const split::ExtraInput extra = split::extraInputOfSetting(state_.settingsIn.splitType);
+    if (extra == split::ExtraInput::kTypedSize) {
         apply(7, [&] { txtByteSize.setText(state_.settingsIn.sizeOrCount); });
         apply(8, [&] { optBytes[settings::lineAsInteger(state_.settingsIn.unit)].setValue(true); });
-    } else if (state_.settingsIn.splitType == split::settingsValueOf(split::kIntoYFiles)) {
+    } else if (extra == split::ExtraInput::kPieceCount) {
         apply(7, [&] { cboEqualNumber.setText(state_.settingsIn.sizeOrCount); });
     }
     if (!faults.empty()) {
@@ -130,13 +131,14 @@ void frmSplitter::readSettingsAtStartUp() {
     quietly([&] { readLine(6); });
     quietly([&] { state_.settingsOut.splitType = std::to_string(settings::lineAsInteger(state_.settingsIn.splitType)); });
     quietly([&] { optSplitType[settings::lineAsInteger(state_.settingsOut.splitType)].setValue(true); });
-    if (state_.settingsIn.splitType == split::settingsValueOf(split::kEqualSize)) {
+    const split::ExtraInput extra = split::extraInputOfSetting(state_.settingsIn.splitType);
+    if (extra == split::ExtraInput::kTypedSize) {
         quietly([&] { readLine(7); });
         quietly([&] { readLine(8); });
         quietly([&] { state_.settingsOut.sizeOrCount = state_.settingsIn.sizeOrCount; });
         quietly([&] { state_.settingsOut.unit = state_.settingsIn.unit; });
         quietly([&] { optBytes[settings::lineAsInteger(state_.settingsOut.unit)].setValue(true); });
-    } else if (state_.settingsIn.splitType == split::settingsValueOf(split::kIntoYFiles)) {
+    } else if (extra == split::ExtraInput::kPieceCount) {
         quietly([&] { readLine(7); });
         quietly([&] { state_.settingsOut.sizeOrCount = state_.settingsIn.sizeOrCount; });
     }

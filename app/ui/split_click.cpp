@@ -9,6 +9,7 @@
 #include "split/messages.h"
 #include "split/prepare.h"
 #include "ui/frm_splitter.h"
+#include "ui/split_questions.h"
 
 void frmSplitter::cmdSPlit_Click() {
     // A click that arrives while the pieces are being written (the run lets
@@ -56,17 +57,10 @@ void frmSplitter::moveToOutputChoice() {
 class frmSplitter::PrepareWindowView : public split::PrepareView {
 public:
     PrepareWindowView(frmSplitter& w, const SplitChoices& choices) : w_(w), choices_(choices) {}
-    bool confirm(const std::string& question) override {
-        return platform::msgBox(question, platform::kYesNo | platform::kQuestion) != platform::kAnswerNo;
-    }
-    bool replaceAllowed(const std::string& question) override {
-        return platform::msgBox(question, split::kReplaceQuestionStyle) == platform::kAnswerYes;
-    }
+    bool ask(const split::Question& question) override { return askTheUser(question); }
     void outputAccepted() override {
         platform::step(75);
         w_.lblStatus.setCaption(split::kStatusPlanning);
-        platform::step(120);
-        w_.state_.outDirPath = choices_.outFolder;
         platform::step(123);
         w_.state_.settingsOut.outputDrive = choices_.outDrive;
         platform::step(125);
@@ -84,10 +78,7 @@ void frmSplitter::splitFilesNow() {
     const SplitChoices choices = readSplitChoices();
     PrepareWindowView view(*this, choices);
     split::Preparation prep = split::prepareJob(choices, view);
-    if (const auto* refused = std::get_if<split::Refusal>(&prep)) {
-        chosenFileUnusable_ = refused->fileUnusable;
-        return showRefusal(*refused);
-    }
+    if (const auto* refused = std::get_if<split::Refusal>(&prep)) return showRefusal(*refused);
 
     struct Running {
         bool& flag;
@@ -97,15 +88,21 @@ void frmSplitter::splitFilesNow() {
     runSplit(std::get<split::SplitJob>(prep));  // the run leaves the button as its outcome needs
 }
 
+// Each reason as the window shows it: the capacity report with the Split
+// button already enabled, the other messages before it is enabled again; no
+// output folder turns the user to the folder list, whose choice enables the
+// button; the chosen file itself to blame sends the window back to choosing
+// a file (cmdSPlit_Click).
 void frmSplitter::showRefusal(const split::Refusal& refusal) {
-    using Then = split::Refusal::Then;
-    if (refusal.then == Then::kEnableSplitFirst) cmdSPlit.setEnabled(true);
+    using Reason = split::Refusal::Reason;
+    chosenFileUnusable_ = refusal.reason == Reason::kFileUnusable;
+    if (refusal.reason == Reason::kDriveTooSmall) cmdSPlit.setEnabled(true);
     if (!refusal.text.empty()) platform::msgBox(refusal.text, refusal.icon);
-    if (refusal.then == Then::kEnableSplit) {
+    if (refusal.reason == Reason::kChoices) {
         step(930);
         cmdSPlit.setEnabled(true);
-    } else if (refusal.then == Then::kFocusFolders) {
+    } else if (refusal.reason == Reason::kNoOutputFolder) {
         step(60);
-        cleavDir.setFocus();  // choosing a folder enables the button again
+        cleavDir.setFocus();
     }
 }

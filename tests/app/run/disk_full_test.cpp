@@ -164,3 +164,27 @@ TEST(RunDiskFull, ABatchFileThatDoesNotFitIsNotLeftBehind) {
     EXPECT_TRUE(choosingAFile(w));
     EXPECT_EQ(w.lblStatus.caption(), "Cleavo Status.");
 }
+
+TEST(RunDiskFull, AnEarlierSplitOfTheSameFileCountsAsRoomItFrees) {
+    SKIP_WITHOUT_SMALL_DRIVE();
+    TempDir in;
+    TempDir outOnT("T:\\");
+    const std::string input = patternBytes(2000000, 64);
+    writeFile(in / "big.bin", input);
+    SplitterWindow win(in.path());
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round);
+        chooseIntoYFiles(win.w(), "2");
+        prepareOnT(win, in.path(), outOnT.path());
+        const size_t before = win.boxes.shown.size();
+        if (round == 1) {
+            ASSERT_LT(freeOnT(), static_cast<int64_t>(input.size()));
+        }
+        win.w().cmdSPlit.click();
+        win.settle();
+        const std::vector<ShownBox> boxes = boxesSince(win, before);
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].text, "Operation Successful!\r\nUse: " + outOnT.path() + "\\big.bat to combine!");
+        EXPECT_EQ(readFile(outOnT / "big.S01") + readFile(outOnT / "big.S02"), input);
+    }
+}

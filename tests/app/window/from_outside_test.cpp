@@ -59,7 +59,7 @@ TEST(FromOutside, ADroppedFileIsChosenAndSplitIntoADroppedFolder) {
     expectBoxes(win, [&] { drop(h, {file}); },
                 file + " is not a folder. Drop the folder the pieces are to go to, or choose it in the lists.");
     expectBoxes(win, [&] { drop(h, {out.path()}); }, "");
-    EXPECT_EQ(w.state().outDirPath, out.path());
+    EXPECT_EQ(w.cleavDir.path(), out.path());
     // A drop while the pieces are written changes nothing.
     TextRecorder status(w.lblStatus.hwnd());
     status.onText = [&](const std::string& text) {

@@ -1,0 +1,16 @@
+#include "ui/split_questions.h"
+
+#include "platform/dialogs.h"
+
+bool askTheUser(const split::Question& question) {
+    using Kind = split::Question::Kind;
+    const unsigned yesNo = platform::kYesNo | platform::kQuestion;
+    switch (question.kind) {
+    case Kind::kConfirm: return platform::msgBox(question.text, yesNo) != platform::kAnswerNo;
+    // Replacing what is there is never the default: Enter keeps it.
+    case Kind::kReplace:
+        return platform::msgBox(question.text, yesNo | platform::kSecondButtonDefault) == platform::kAnswerYes;
+    case Kind::kCreateFolder: return platform::msgBox(question.text, yesNo) == platform::kAnswerYes;
+    }
+    return false;
+}

@@ -1,0 +1,6 @@
+// The split's questions as message boxes: the buttons and the default that
+// each kind of question takes.
+#pragma once
+#include "split/question.h"
+
+bool askTheUser(const split::Question& question);
