@@ -81,8 +81,16 @@ DiskVerdict checkDisk(const SplitJob& job, int firstPiece, int64_t room, Asks& a
     const int64_t freeBytes = freeBytesIn(out.folder()) + bytesOf(out, takes.removeFirst);
     if (room > freeBytes)
         return DiskVerdict{Kind::kTooSmall, pieceCapacityReport(room, freeBytes), platform::kCritical};
-    const std::string refused = folderRefusal(out.folder(), out.names(firstPiece, job.pieceCount), job.pieceSize);
-    if (!refused.empty()) return DiskVerdict{Kind::kRefused, refused, platform::kExclamation};
+    const std::string inTheWay = nameInTheWay(out.folder(), out.names(firstPiece, job.pieceCount));
+    if (!inTheWay.empty()) return DiskVerdict{Kind::kRefused, inTheWay, platform::kExclamation};
+    std::string fileSystem;
+    const int64_t largest = largestFileIn(out.folder(), &fileSystem);
+    if (job.pieceSize > largest) {
+        DiskVerdict smaller(Kind::kFileSystem, pieceTooLargeForDrive(out.folder(), fileSystem, job.pieceSize),
+                            platform::kExclamation);
+        smaller.largestFile = largest;
+        return smaller;
+    }
     if (!survey.otherOwners.empty() &&
         !asks.ask({Question::Kind::kReplace, replaceQuestion(out.folder(), survey.otherOwners, out.target())}))
         return DiskVerdict{Kind::kDeclined};

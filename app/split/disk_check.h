@@ -20,6 +20,7 @@ struct DiskVerdict {
         kDeclined,    // the user kept what is there, or did not want the folder made
         kRefused,     // why says what stands against it
         kTooSmall,    // why is the report of the room it lacks
+        kFileSystem,  // its file system holds no piece of the job's size, only files of largestFile
     } kind;
     std::string why;
     unsigned icon = 0;
@@ -27,6 +28,7 @@ struct DiskVerdict {
     // earlier split of this file, what the user agreed to replace, old pieces
     // "Delete partial" removes.
     std::vector<std::string> removeFirst;
+    int64_t largestFile = 0;  // kFileSystem: the largest file the folder holds
 
     explicit DiskVerdict(Kind kind, std::string why = "", unsigned icon = 0)
         : kind(kind), why(std::move(why)), icon(icon) {}

@@ -93,6 +93,11 @@ std::string pieceTooLargeForDrive(const std::string& outFolder, const std::strin
            groupDigits(largestFileOn(fileSystem)) + " bytes.\r\nChoose a smaller split size or another drive.";
 }
 
+std::string smallerPiecesQuestion(const std::string& tooLarge, int64_t largest) {
+    return tooLarge.substr(0, tooLarge.find("\r\n")) + "\r\n\r\nSplit into pieces of " +
+           platform::groupDigits(largest) + " bytes, the largest it holds, instead?";
+}
+
 std::string overwrittenByText(const std::string& fileName, const std::string& what) {
     return "The file " + fileName + " would be overwritten by its own " + what +
            ".\r\nChoose another output folder or rename the file.";

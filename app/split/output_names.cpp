@@ -23,12 +23,10 @@ std::string nameInTheWay(const std::string& folder, const std::vector<std::strin
     return "";
 }
 
-std::string folderRefusal(const std::string& folder, const std::vector<std::string>& names, int64_t pieceSize) {
-    const std::string inTheWay = nameInTheWay(folder, names);
-    if (!inTheWay.empty()) return inTheWay;
-    const std::string fileSystem = platform::fileSystemOf(folder);
-    if (pieceSize > largestFileOn(fileSystem)) return pieceTooLargeForDrive(folder, fileSystem, pieceSize);
-    return "";
+int64_t largestFileIn(const std::string& folder, std::string* fileSystem) {
+    const std::string name = platform::fileSystemOf(folder);
+    if (fileSystem) *fileSystem = name;
+    return largestFileOn(name);
 }
 
 }  // namespace split

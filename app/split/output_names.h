@@ -11,10 +11,8 @@ namespace split {
 // empty when every name is free or a file that may be replaced.
 std::string nameInTheWay(const std::string& folder, const std::vector<std::string>& names);
 
-// The refusal when the folder cannot take the split's files: something in
-// the way of one of the names, or pieces larger than its file system holds
-// (a FAT drive, no file of 4 GiB); empty when it can. Asked before the first
-// piece and again of each new disk after a pause.
-std::string folderRefusal(const std::string& folder, const std::vector<std::string>& names, int64_t pieceSize);
+// The largest file the folder's file system holds (4,294,967,295 bytes on a
+// FAT drive), and its name ("FAT32", ...).
+int64_t largestFileIn(const std::string& folder, std::string* fileSystem = nullptr);
 
 }  // namespace split

@@ -25,7 +25,7 @@ namespace {
 
 // What the checks work on, and fill in, one after the other.
 struct Preparing {
-    const SplitChoices& choices;
+    SplitChoices choices;  // a copy: the user may take smaller pieces on the way
     PrepareView& view;
     SplitJob job;
     std::string sizeText = std::string(20, ' ');
@@ -145,16 +145,32 @@ Outcome planThePieces(Preparing& p) {
 // The output folder takes the planned files. Its room for them was settled
 // before the plan (the whole file), or is settled as the run begins (one
 // piece, with Pause on), where the user is told so.
+Outcome smallerPieces(Preparing& p, const DiskVerdict& disk);
+
 Outcome checkOutputFolder(Preparing& p) {
     const DiskVerdict disk = checkDisk(p.job, 1, 0, p.view);
     switch (disk.kind) {
     case DiskVerdict::Kind::kTakes: break;
     case DiskVerdict::Kind::kDeclined: return refusal();
+    case DiskVerdict::Kind::kFileSystem: return smallerPieces(p, disk);
     case DiskVerdict::Kind::kRefused:
     case DiskVerdict::Kind::kTooSmall: return refusal(Reason::kChoices, disk.why, disk.icon);
     }
     p.job.removeFirst = disk.removeFirst;
     return kGoOn;
+}
+
+// The drive's file system holds no piece of the planned size (a FAT32 stick):
+// on a Yes, "Split for Equal size" with the largest size it holds, planned
+// and checked afresh; on a No, nothing changes.
+Outcome smallerPieces(Preparing& p, const DiskVerdict& disk) {
+    if (!p.view.ask({Question::Kind::kOffer, smallerPiecesQuestion(disk.why, disk.largestFile)})) return refusal();
+    p.view.equalPiecesChosen(disk.largestFile);
+    p.choices.splitType = kEqualSize;
+    p.choices.typedSize = std::to_string(disk.largestFile);
+    p.choices.unit = 0;
+    if (Outcome refused = planThePieces(p)) return refused;
+    return checkOutputFolder(p);
 }
 
 }  // namespace

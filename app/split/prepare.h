@@ -17,6 +17,9 @@ namespace split {
 class PrepareView : public Asks {
 public:
     virtual void outputAccepted() = 0;
+    // The user took pieces of this many bytes, the largest the output drive
+    // holds: the window shows "Split for Equal size" with that size in bytes.
+    virtual void equalPiecesChosen(int64_t bytes) = 0;
 };
 
 // Why there is no job; the window shows it as each reason needs.

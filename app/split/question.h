@@ -10,6 +10,7 @@ struct Question {
         kConfirm,       // Yes and No: anything but No goes on
         kReplace,       // Yes and No, No the default: only Yes replaces
         kCreateFolder,  // Yes and No: only Yes creates the folder
+        kOffer,         // Yes and No: only Yes takes what is offered
     } kind;
     std::string text;
 };

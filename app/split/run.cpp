@@ -94,7 +94,8 @@ RunOutcome refusedAfterPause(const DiskVerdict& disk) {
     case DiskVerdict::Kind::kTakes: break;
     case DiskVerdict::Kind::kDeclined: return RunOutcome{Kind::kStoppedByUser};
     case DiskVerdict::Kind::kTooSmall: return RunOutcome{Kind::kRefused, disk.why, disk.icon};
-    case DiskVerdict::Kind::kRefused: break;
+    case DiskVerdict::Kind::kRefused:
+    case DiskVerdict::Kind::kFileSystem: break;
     }
     return RunOutcome{Kind::kRefused, stoppedAfterPauseText(disk.why), disk.icon};
 }
@@ -203,12 +204,31 @@ private:
         view_.pauseForNextDisk(pauseMessage(pieceNo, job_.pieceCount));
         if (Stop stop = gone()) return stop;
         view_.working(false);
-        const DiskVerdict disk = checkDisk(job_, pieceNo + 1, job_.pieceSize, view_);
+        DiskVerdict disk = checkDisk(job_, pieceNo + 1, job_.pieceSize, view_);
+        if (disk.kind == DiskVerdict::Kind::kFileSystem) {
+            if (Stop stop = smallerPiecesFrom(pieceNo + 1, disk)) return stop;
+            disk = checkDisk(job_, pieceNo + 1, job_.pieceSize, view_);
+        }
         if (disk.kind != DiskVerdict::Kind::kTakes) return refusedAfterPause(disk);
         const std::string refused = clearNames(job_, disk.removeFirst);
         if (!refused.empty())
             return RunOutcome{Kind::kRefused, stoppedAfterPauseText(refused), platform::kCritical};
         view_.working(true);
+        return std::nullopt;
+    }
+
+    // The new disk's file system holds no piece of the run's size (a FAT32
+    // stick): on a Yes, the rest of the file goes in pieces of the largest
+    // size it holds, the pieces written so far staying as they are.
+    Stop smallerPiecesFrom(int nextPiece, const DiskVerdict& disk) {
+        const int64_t left = job_.fileSize - start_;
+        const int64_t count = nextPiece - 1 + (left + disk.largestFile - 1) / disk.largestFile;
+        if (count > kMaxPieces) return refusedAfterPause(disk);
+        if (!view_.ask({Question::Kind::kOffer, smallerPiecesQuestion(disk.why, disk.largestFile)}))
+            return RunOutcome{Kind::kStoppedByUser};
+        job_.pieceSize = disk.largestFile;
+        job_.pieceCount = static_cast<int>(count);
+        end_ = start_ + job_.pieceSize;
         return std::nullopt;
     }
 
@@ -226,7 +246,7 @@ private:
         return completed;
     }
 
-    const SplitJob& job_;
+    SplitJob job_;  // its own: a new disk may take smaller pieces
     RunView& view_;
     InputHashes hashes_;
     int64_t start_ = 0;

@@ -108,6 +108,8 @@ public:
     void optBytes_Click(short index);
     void optSplitType_Click(short index);
     void txtByteSize_LostFocus();
+    // "Split for Equal size" with a size in bytes, as the user would set it.
+    void showEqualPieces(int64_t bytes);
     // A file chosen from outside the lists: dropped from Explorer on the
     // window, or named on the command line (Send To, Open with).
     void Form_OLEDragDrop(const std::vector<std::string>& paths);

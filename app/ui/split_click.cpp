@@ -66,6 +66,7 @@ public:
         platform::step(125);
         w_.state_.settingsOut.outputFolder = choices_.outFolder;
     }
+    void equalPiecesChosen(int64_t bytes) override { w_.showEqualPieces(bytes); }
 
 private:
     frmSplitter& w_;

@@ -10,7 +10,8 @@ bool askTheUser(const split::Question& question) {
     // Replacing what is there is never the default: Enter keeps it.
     case Kind::kReplace:
         return platform::msgBox(question.text, yesNo | platform::kSecondButtonDefault) == platform::kAnswerYes;
-    case Kind::kCreateFolder: return platform::msgBox(question.text, yesNo) == platform::kAnswerYes;
+    case Kind::kCreateFolder:
+    case Kind::kOffer: return platform::msgBox(question.text, yesNo) == platform::kAnswerYes;
     }
     return false;
 }

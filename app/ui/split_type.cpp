@@ -47,6 +47,12 @@ void frmSplitter::optBytes_Click(short index) {
     });
 }
 
+void frmSplitter::showEqualPieces(int64_t bytes) {
+    txtByteSize.setText(platform::groupWholeNumber(static_cast<double>(bytes)));
+    optBytesButton[0].setValue(true);
+    optSplitTypeButton[split::kEqualSize].setValue(true);
+}
+
 std::string groupedSizeText(const std::string& text) {
     std::string plain;
     for (char c : text)

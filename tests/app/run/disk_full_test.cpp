@@ -188,3 +188,51 @@ TEST(RunDiskFull, AnEarlierSplitOfTheSameFileCountsAsRoomItFrees) {
         EXPECT_EQ(readFile(outOnT / "big.S01") + readFile(outOnT / "big.S02"), input);
     }
 }
+
+// A FAT32 stick (drive T:) holds no piece over 4,294,967,295 bytes: the split
+// offers pieces of that size instead. No leaves every choice as it was; Yes
+// takes "Split for Equal size" with that size in bytes and goes on, here to
+// the stick's lack of room, before a byte is written.
+TEST(RunDiskFull, AFat32StickOffersPiecesOfTheLargestSizeItHolds) {
+    SKIP_WITHOUT_SMALL_DRIVE();
+    char fileSystem[16] = {};
+    GetVolumeInformationA("T:\\", nullptr, 0, nullptr, nullptr, nullptr, fileSystem, sizeof fileSystem);
+    if (std::string(fileSystem) != "FAT32") GTEST_SKIP() << "drive T: is not FAT32 (mkfs.fat of dosfstools makes it so)";
+    TempDir in;
+    TempDir outOnT("T:\\");
+    makeSparseFile(in / "big.bin", 9000000000ull);
+    SplitterWindow win(in.path());
+    frmSplitter& w = win.w();
+    w.optSplitTypeButton[1].setValue(true);
+    w.txtByteSize.setText("4882813");  // KB: pieces of 5,000,000,512 bytes
+    w.chkPause.setValue(1);            // the whole file need not fit on the stick
+    prepareOnT(win, in.path(), outOnT.path());
+    const std::string offer =
+        "The pieces of this split are 5,000,000,512 bytes, but drive T: is formatted FAT32, which holds no file "
+        "larger than 4,294,967,295 bytes.\r\n\r\nSplit into pieces of 4,294,967,295 bytes, the largest it holds, "
+        "instead?";
+    for (int answer : {platform::kAnswerNo, platform::kAnswerYes}) {
+        SCOPED_TRACE(answer == platform::kAnswerYes ? "Yes" : "No");
+        win.boxes.shown.clear();
+        win.boxes.answers = {platform::kAnswerYes /* the file's size is right */, answer};
+        w.cmdSPlit.click();
+        win.settle();
+        const std::vector<std::string> boxes = win.boxes.texts();
+        ASSERT_GE(boxes.size(), 2u);
+        EXPECT_EQ(boxes[1], offer);
+        EXPECT_TRUE(filesIn(outOnT.path()).empty());
+        EXPECT_TRUE(w.cmdSPlit.enabled());
+        EXPECT_TRUE(w.optSplitTypeButton[1].value());
+        if (answer == platform::kAnswerNo) {
+            EXPECT_EQ(boxes.size(), 2u);
+            EXPECT_EQ(w.txtByteSize.text(), "4882813");
+            EXPECT_TRUE(w.optBytesButton[1].value());
+        } else {
+            EXPECT_EQ(w.txtByteSize.text(), "4,294,967,295");
+            EXPECT_TRUE(w.optBytesButton[0].value());
+            ASSERT_EQ(boxes.size(), 3u);
+            EXPECT_EQ(boxes[2].rfind("The drive is not big enough!\r\n\r\nSplit  size  is:  4,294,967,295", 0), 0u)
+                << boxes[2];
+        }
+    }
+}

@@ -36,6 +36,7 @@ struct FakeViews : split::PrepareView, split::RunView {
         return yes;
     }
     void outputAccepted() override {}
+    void equalPiecesChosen(int64_t) override {}
     void showStatus(const std::string&) override {}
     void showRunProgress(int64_t, int64_t) override {}
     void doEvents() override { moment(shown.empty() ? "events" : "events after pause"); }
