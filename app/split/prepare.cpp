@@ -164,6 +164,9 @@ Outcome checkOutputFolder(Preparing& p) {
 // on a Yes, "Split for Equal size" with the largest size it holds, planned
 // and checked afresh; on a No, nothing changes.
 Outcome smallerPieces(Preparing& p, const DiskVerdict& disk) {
+    // Offered once: pieces of that size that still do not fit are refused.
+    if (p.choices.typedSize == std::to_string(disk.largestFile))
+        return refusal(Reason::kChoices, disk.why, disk.icon);
     if (!p.view.ask({Question::Kind::kOffer, smallerPiecesQuestion(disk.why, disk.largestFile)})) return refusal();
     p.view.equalPiecesChosen(disk.largestFile);
     p.choices.splitType = kEqualSize;
