@@ -19,24 +19,30 @@ namespace settings {
 
 std::string settingsPath() { return platform::joinFolder(platform::programFolder(), "cleav.ini"); }
 
-std::string userSettingsPath() {
+namespace {
+// %APPDATA%\Cleavo; empty when the system gives no such folder.
+std::string userSettingsFolder() {
     const std::string appData = platform::userAppDataFolder();
-    return appData.empty() ? "" : platform::joinFolder(platform::joinFolder(appData, "Cleavo"), "cleav.ini");
+    return appData.empty() ? "" : platform::joinFolder(appData, "Cleavo");
+}
+}  // namespace
+
+std::string userSettingsPath() {
+    const std::string folder = userSettingsFolder();
+    return folder.empty() ? "" : platform::joinFolder(folder, "cleav.ini");
 }
 
 std::string settingsPathToRead() {
-    const std::string beside = settingsPath();
-    return platform::ordinaryFileExists(beside) || userSettingsPath().empty() ? beside : userSettingsPath();
+    const std::string beside = settingsPath(), user = userSettingsPath();
+    return platform::ordinaryFileExists(beside) || user.empty() ? beside : user;
 }
 
 std::string settingsPathToWrite() {
-    const std::string beside = settingsPath();
-    const std::string user = userSettingsPath();
-    if (platform::anythingExists(beside) || platform::folderWritable(platform::programFolder()) || user.empty())
+    const std::string beside = settingsPath(), folder = userSettingsFolder();
+    if (platform::anythingExists(beside) || platform::folderWritable(platform::programFolder()) || folder.empty())
         return beside;
-    const std::string folder = user.substr(0, user.find_last_of('\\'));
     if (!platform::folderExists(folder)) platform::createFolder(folder);
-    return user;
+    return platform::joinFolder(folder, "cleav.ini");
 }
 
 Record readRecord(const std::string& path) {

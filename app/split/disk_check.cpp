@@ -1,7 +1,5 @@
 #include "split/disk_check.h"
 
-#include <algorithm>
-
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/runtime_error.h"
@@ -16,11 +14,6 @@ namespace split {
 namespace {
 
 using Kind = DiskVerdict::Kind;
-
-void addOnce(std::vector<std::string>& to, const std::vector<std::string>& names) {
-    for (const std::string& name : names)
-        if (std::find(to.begin(), to.end(), name) == to.end()) to.push_back(name);
-}
 
 int64_t bytesOf(const SplitOutputs& outputs, const std::vector<std::string>& names) {
     int64_t bytes = 0;
@@ -58,7 +51,7 @@ int64_t freeBytesBeforeAsking(const SplitJob& job) {
     // No piece is to be written yet: the survey lists only what an earlier
     // split of this file left.
     std::vector<std::string> going = surveyFolder(job.outputs, 1, 0, job.deletePartial).earlierOwn;
-    if (job.deletePartial) addOnce(going, oldPiecesIn(job.outputs, 1));
+    if (job.deletePartial) addNamesOnce(going, oldPiecesIn(job.outputs, 1));
     return freeBytesIn(job.outputs.folder()) + bytesOf(job.outputs, going);
 }
 
@@ -76,8 +69,8 @@ DiskVerdict checkDisk(const SplitJob& job, int firstPiece, int64_t room, Asks& a
     // would write through a link into a file elsewhere.
     DiskVerdict takes(Kind::kTakes);
     for (const auto* names : {&survey.earlierOwn, &survey.otherFiles, &survey.usersOwn})
-        addOnce(takes.removeFirst, *names);
-    if (job.deletePartial) addOnce(takes.removeFirst, oldPiecesIn(out, firstPiece));
+        addNamesOnce(takes.removeFirst, *names);
+    if (job.deletePartial) addNamesOnce(takes.removeFirst, oldPiecesIn(out, firstPiece));
     const int64_t freeBytes = freeBytesIn(out.folder()) + bytesOf(out, takes.removeFirst);
     if (room > freeBytes)
         return DiskVerdict{Kind::kTooSmall, pieceCapacityReport(room, freeBytes), platform::kCritical};

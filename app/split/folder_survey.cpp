@@ -83,12 +83,6 @@ void claim(Claim& c, const std::wstring& owner, uint64_t written) {
     else if (written == c.written) c.owners.push_back(owner);
 }
 
-void addOnce(std::vector<std::string>& names, const std::string& name) {
-    for (const std::string& n : names)
-        if (sameFileName(n, name)) return;
-    names.push_back(name);
-}
-
 // The folder's names, read once: its pieces by number and the owners that
 // the records in it give each piece and each of the split's own record names.
 struct Listing {
@@ -134,7 +128,7 @@ void sortPieces(const Listing& listing, const std::wstring& target, int firstPie
             if (ours) survey.earlierOwn.push_back(piece);
         } else if (theirs) {
             for (const std::wstring& owner : listing.claims[n].owners)
-                if (!sameFileName(owner, target)) addOnce(survey.otherOwners, platform::ansiFrom(owner));
+                if (!sameFileName(owner, target)) addNamesOnce(survey.otherOwners, {platform::ansiFrom(owner)});
             survey.otherFiles.push_back(piece);
         } else if (ours) {
             survey.earlierOwn.push_back(piece);
@@ -169,7 +163,7 @@ FolderSurvey surveyFolder(const SplitOutputs& outputs, int firstPiece, int lastP
         } else if (sameFileName(found->second, target)) {
             survey.earlierOwn.push_back(records[i]);
         } else {
-            addOnce(survey.otherOwners, platform::ansiFrom(found->second));
+            addNamesOnce(survey.otherOwners, {platform::ansiFrom(found->second)});
             survey.otherFiles.push_back(records[i]);
         }
     }

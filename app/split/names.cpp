@@ -1,5 +1,7 @@
 #include "split/names.h"
 
+#include <algorithm>
+
 #include "platform/ansi_text.h"
 #include "platform/files.h"
 #include "platform/numbers.h"
@@ -28,6 +30,12 @@ std::string pieceName(const std::string& stem, int n) { return stem + ".S" + pla
 
 std::string piecePath(const std::string& folder, const std::string& stem, int n) {
     return platform::joinFolder(folder, pieceName(stem, n));
+}
+
+void addNamesOnce(std::vector<std::string>& to, const std::vector<std::string>& names) {
+    for (const std::string& name : names)
+        if (std::none_of(to.begin(), to.end(), [&](const std::string& n) { return platform::sameFileName(n, name); }))
+            to.push_back(name);
 }
 
 }  // namespace split

@@ -1,6 +1,7 @@
 // The names a split derives from its input file's name.
 #pragma once
 #include <string>
+#include <vector>
 
 namespace split {
 
@@ -19,6 +20,10 @@ std::string extension(const std::string& fileName);
 
 // Piece numbers have two digits: a split writes or deletes at most .S01 to .S99.
 const int kMaxPieces = 99;
+
+// Adds each of names to `to` unless a name the file system takes for the
+// same (letter case aside) is there already.
+void addNamesOnce(std::vector<std::string>& to, const std::vector<std::string>& names);
 
 // stem + ".S" + two digits of n
 std::string pieceName(const std::string& stem, int n);

@@ -142,38 +142,36 @@ Outcome planThePieces(Preparing& p) {
     return kGoOn;
 }
 
-// The output folder takes the planned files. Its room for them was settled
-// before the plan (the whole file), or is settled as the run begins (one
-// piece, with Pause on), where the user is told so.
-Outcome smallerPieces(Preparing& p, const DiskVerdict& disk);
-
-Outcome checkOutputFolder(Preparing& p) {
-    const DiskVerdict disk = checkDisk(p.job, 1, 0, p.view);
-    switch (disk.kind) {
-    case DiskVerdict::Kind::kTakes: break;
-    case DiskVerdict::Kind::kDeclined: return refusal();
-    case DiskVerdict::Kind::kFileSystem: return smallerPieces(p, disk);
-    case DiskVerdict::Kind::kRefused:
-    case DiskVerdict::Kind::kTooSmall: return refusal(Reason::kChoices, disk.why, disk.icon);
-    }
-    p.job.removeFirst = disk.removeFirst;
-    return kGoOn;
-}
-
 // The drive's file system holds no piece of the planned size (a FAT32 stick):
 // on a Yes, "Split for Equal size" with the largest size it holds, planned
-// and checked afresh; on a No, nothing changes.
-Outcome smallerPieces(Preparing& p, const DiskVerdict& disk) {
-    // Offered once: pieces of that size that still do not fit are refused.
-    if (p.choices.typedSize == std::to_string(disk.largestFile))
-        return refusal(Reason::kChoices, disk.why, disk.icon);
+// afresh; on a No, nothing changes.
+Outcome takeSmallerPieces(Preparing& p, const DiskVerdict& disk) {
     if (!p.view.ask({Question::Kind::kOffer, smallerPiecesQuestion(disk.why, disk.largestFile)})) return refusal();
     p.view.equalPiecesChosen(disk.largestFile);
     p.choices.splitType = kEqualSize;
     p.choices.typedSize = std::to_string(disk.largestFile);
     p.choices.unit = 0;
-    if (Outcome refused = planThePieces(p)) return refused;
-    return checkOutputFolder(p);
+    return planThePieces(p);
+}
+
+// The output folder takes the planned files. Its room for them was settled
+// before the plan (the whole file), or is settled as the run begins (one
+// piece, with Pause on), where the user is told so.
+Outcome checkOutputFolder(Preparing& p) {
+    DiskVerdict disk = checkDisk(p.job, 1, 0, p.view);
+    if (disk.kind == DiskVerdict::Kind::kFileSystem) {
+        if (Outcome refused = takeSmallerPieces(p, disk)) return refused;
+        disk = checkDisk(p.job, 1, 0, p.view);  // offered once: what still does not fit is refused
+    }
+    switch (disk.kind) {
+    case DiskVerdict::Kind::kTakes: break;
+    case DiskVerdict::Kind::kDeclined: return refusal();
+    case DiskVerdict::Kind::kFileSystem:
+    case DiskVerdict::Kind::kRefused:
+    case DiskVerdict::Kind::kTooSmall: return refusal(Reason::kChoices, disk.why, disk.icon);
+    }
+    p.job.removeFirst = disk.removeFirst;
+    return kGoOn;
 }
 
 }  // namespace
