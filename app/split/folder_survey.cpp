@@ -14,10 +14,6 @@ namespace {
 
 using platform::sameFileName;
 
-bool endsWith(const std::wstring& name, const std::wstring& tail) {
-    return name.size() > tail.size() && sameFileName(name.substr(name.size() - tail.size()), tail);
-}
-
 // The number n when name is stem + ".Snn" (01 to 99), else 0.
 int pieceNumberOf(const std::wstring& name, const std::wstring& stem) {
     if (name.size() != stem.size() + 4 || !sameFileName(name.substr(0, stem.size()), stem) ||
@@ -53,20 +49,16 @@ bool madeByASplit(const std::wstring& recordName, const SplitRecord& record) {
 bool worthReading(const std::wstring& name, const std::wstring& pieceStem, const std::vector<std::wstring>& own) {
     for (const std::wstring& o : own)
         if (sameFileName(name, o)) return true;
-    for (RecordKind kind : SplitOutputs::recordKinds()) {
-        const std::wstring ending = SplitOutputs::endingOf(kind);
-        if (!endsWith(name, ending)) continue;
-        const std::wstring named = name.substr(0, name.size() - ending.size());
-        if (SplitOutputs::namedByTarget(kind)) {
-            std::string stem;
-            return pieceStemOf(platform::ansiFrom(named), stem) &&
-                   sameFileName(platform::wideFromAnsi(stem), pieceStem);
-        }
-        // The file it rebuilds begins with both its batch stem and the pieces' stem.
-        const size_t common = std::min(named.size(), pieceStem.size());
-        return sameFileName(named.substr(0, common), pieceStem.substr(0, common));
+    RecordKind kind;
+    std::wstring named;
+    if (!SplitOutputs::recordKindOf(name, kind, named)) return false;
+    if (SplitOutputs::namedByTarget(kind)) {
+        std::string stem;
+        return pieceStemOf(platform::ansiFrom(named), stem) && sameFileName(platform::wideFromAnsi(stem), pieceStem);
     }
-    return false;
+    // The file it rebuilds begins with both its batch stem and the pieces' stem.
+    const size_t common = std::min(named.size(), pieceStem.size());
+    return sameFileName(named.substr(0, common), pieceStem.substr(0, common));
 }
 
 // The record that last named a piece: the split that wrote the piece wrote

@@ -53,7 +53,6 @@ std::string SplitOutputs::recordName(RecordKind kind) const {
 }
 
 const char* SplitOutputs::describe(RecordKind kind) { return rowOf(kind).description; }
-std::wstring SplitOutputs::endingOf(RecordKind kind) { return rowOf(kind).ending; }
 bool SplitOutputs::namedByTarget(RecordKind kind) { return rowOf(kind).namedByTarget; }
 
 const std::vector<RecordKind>& SplitOutputs::recordKinds() {
@@ -97,15 +96,23 @@ bool endsWith(const std::wstring& name, const std::wstring& tail) {
 
 }  // namespace
 
-bool SplitOutputs::readRecord(const std::string& folder, const std::string& name, SplitRecord& record) {
-    const std::wstring wide = platform::wideFromAnsi(name);
+bool SplitOutputs::recordKindOf(const std::wstring& name, RecordKind& kind, std::wstring& named) {
     for (const RecordRow& row : kRecords) {
         const std::wstring ending = row.ending;
-        if (!endsWith(wide, ending)) continue;
-        const std::string bytes = platform::readSmallFile(platform::joinFolder(folder, name), kLargestRecord);
-        return row.read(bytes, wide.substr(0, wide.size() - ending.size()), record);
+        if (!endsWith(name, ending)) continue;
+        kind = row.kind;
+        named = name.substr(0, name.size() - ending.size());
+        return true;
     }
     return false;
+}
+
+bool SplitOutputs::readRecord(const std::string& folder, const std::string& name, SplitRecord& record) {
+    RecordKind kind;
+    std::wstring named;
+    if (!recordKindOf(platform::wideFromAnsi(name), kind, named)) return false;
+    const std::string bytes = platform::readSmallFile(platform::joinFolder(folder, name), kLargestRecord);
+    return rowOf(kind).read(bytes, named, record);
 }
 
 }  // namespace split

@@ -42,9 +42,10 @@ public:
     std::string checksumName() const { return recordName(RecordKind::kChecksums); }
     // What the record is to a user: "batch file", "joiner script", ...
     static const char* describe(RecordKind kind);
-    // How a record's name ends, and whether it begins with the input's whole
-    // name (else its batch stem).
-    static std::wstring endingOf(RecordKind kind);
+    // The kind of record a file of this name would be, by how the name ends,
+    // and the name less that ending; false for a name no record has.
+    static bool recordKindOf(const std::wstring& name, RecordKind& kind, std::wstring& named);
+    // Whether a record's name begins with the input's whole name (else its batch stem).
     static bool namedByTarget(RecordKind kind);
     // Every record kind, in the order they are written.
     static const std::vector<RecordKind>& recordKinds();
