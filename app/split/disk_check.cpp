@@ -8,6 +8,7 @@
 #include "split/library.h"
 #include "split/messages.h"
 #include "split/output_names.h"
+#include "split/plan.h"
 
 namespace split {
 
@@ -76,12 +77,12 @@ DiskVerdict checkDisk(const SplitJob& job, int firstPiece, int64_t room, Asks& a
         return DiskVerdict{Kind::kTooSmall, pieceCapacityReport(room, freeBytes), platform::kCritical};
     const std::string inTheWay = nameInTheWay(out.folder(), out.names(firstPiece, job.pieceCount));
     if (!inTheWay.empty()) return DiskVerdict{Kind::kRefused, inTheWay, platform::kExclamation};
-    std::string fileSystem;
-    const int64_t largest = largestFileIn(out.folder(), &fileSystem);
-    if (job.pieceSize > largest) {
+    const std::string fileSystem = platform::fileSystemOf(out.folder());
+    if (job.pieceSize > largestFileOn(fileSystem)) {
         DiskVerdict smaller(Kind::kFileSystem, pieceTooLargeForDrive(out.folder(), fileSystem, job.pieceSize),
                             platform::kExclamation);
-        smaller.largestFile = largest;
+        smaller.largestFile = largestFileOn(fileSystem);
+        smaller.offer = smallerPiecesQuestion(out.folder(), fileSystem, job.pieceSize);
         return smaller;
     }
     if (!survey.otherOwners.empty() &&

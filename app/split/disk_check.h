@@ -28,7 +28,10 @@ struct DiskVerdict {
     // earlier split of this file, what the user agreed to replace, old pieces
     // "Delete partial" removes.
     std::vector<std::string> removeFirst;
-    int64_t largestFile = 0;  // kFileSystem: the largest file the folder holds
+    // kFileSystem: the largest file the folder holds, and the question that
+    // offers pieces of that size.
+    int64_t largestFile = 0;
+    std::string offer;
 
     explicit DiskVerdict(Kind kind, std::string why = "", unsigned icon = 0)
         : kind(kind), why(std::move(why)), icon(icon) {}

@@ -86,16 +86,22 @@ std::string driveOf(const std::string& folder) {
     return folder;
 }
 
-std::string pieceTooLargeForDrive(const std::string& outFolder, const std::string& fileSystem, int64_t pieceSize) {
+namespace {
+std::string pieceTooLargeFact(const std::string& outFolder, const std::string& fileSystem, int64_t pieceSize) {
     using platform::groupDigits;
     return "The pieces of this split are " + groupDigits(pieceSize) + " bytes, but drive " + driveOf(outFolder) +
            " is formatted " + fileSystem + ", which holds no file larger than " +
-           groupDigits(largestFileOn(fileSystem)) + " bytes.\r\nChoose a smaller split size or another drive.";
+           groupDigits(largestFileOn(fileSystem)) + " bytes.";
+}
+}  // namespace
+
+std::string pieceTooLargeForDrive(const std::string& outFolder, const std::string& fileSystem, int64_t pieceSize) {
+    return pieceTooLargeFact(outFolder, fileSystem, pieceSize) + "\r\nChoose a smaller split size or another drive.";
 }
 
-std::string smallerPiecesQuestion(const std::string& tooLarge, int64_t largest) {
-    return tooLarge.substr(0, tooLarge.find("\r\n")) + "\r\n\r\nSplit into pieces of " +
-           platform::groupDigits(largest) + " bytes, the largest it holds, instead?";
+std::string smallerPiecesQuestion(const std::string& outFolder, const std::string& fileSystem, int64_t pieceSize) {
+    return pieceTooLargeFact(outFolder, fileSystem, pieceSize) + "\r\n\r\nSplit into pieces of " +
+           platform::groupDigits(largestFileOn(fileSystem)) + " bytes, the largest it holds, instead?";
 }
 
 std::string overwrittenByText(const std::string& fileName, const std::string& what) {

@@ -45,8 +45,8 @@ std::string sizeQuestion(int64_t fileSize);
 std::string driveOf(const std::string& folder);
 // Pieces larger than the output folder's file system holds.
 std::string pieceTooLargeForDrive(const std::string& outFolder, const std::string& fileSystem, int64_t pieceSize);
-// That refusal turned into an offer: pieces of the largest size the drive holds instead?
-std::string smallerPiecesQuestion(const std::string& tooLarge, int64_t largest);
+// The same, offering pieces of the largest size the drive holds instead.
+std::string smallerPiecesQuestion(const std::string& outFolder, const std::string& fileSystem, int64_t pieceSize);
 // The split would overwrite or delete its own input, as its `what` (the
 // piece files, or one of SplitOutputs' records by its description).
 std::string overwrittenByText(const std::string& fileName, const std::string& what);

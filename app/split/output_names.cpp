@@ -3,7 +3,6 @@
 #include "platform/file_kind.h"
 #include "platform/files.h"
 #include "split/messages.h"
-#include "split/plan.h"
 
 namespace split {
 
@@ -21,12 +20,6 @@ std::string nameInTheWay(const std::string& folder, const std::vector<std::strin
         }
     }
     return "";
-}
-
-int64_t largestFileIn(const std::string& folder, std::string* fileSystem) {
-    const std::string name = platform::fileSystemOf(folder);
-    if (fileSystem) *fileSystem = name;
-    return largestFileOn(name);
 }
 
 }  // namespace split

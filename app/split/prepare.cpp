@@ -146,7 +146,7 @@ Outcome planThePieces(Preparing& p) {
 // on a Yes, "Split for Equal size" with the largest size it holds, planned
 // afresh; on a No, nothing changes.
 Outcome takeSmallerPieces(Preparing& p, const DiskVerdict& disk) {
-    if (!p.view.ask({Question::Kind::kOffer, smallerPiecesQuestion(disk.why, disk.largestFile)})) return refusal();
+    if (!p.view.ask({Question::Kind::kOffer, disk.offer})) return refusal();
     p.view.equalPiecesChosen(disk.largestFile);
     p.choices.splitType = kEqualSize;
     p.choices.typedSize = std::to_string(disk.largestFile);

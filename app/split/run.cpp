@@ -224,8 +224,7 @@ private:
         const int64_t left = job_.fileSize - start_;
         const int64_t count = nextPiece - 1 + (left + disk.largestFile - 1) / disk.largestFile;
         if (count > kMaxPieces) return refusedAfterPause(disk);
-        if (!view_.ask({Question::Kind::kOffer, smallerPiecesQuestion(disk.why, disk.largestFile)}))
-            return RunOutcome{Kind::kStoppedByUser};
+        if (!view_.ask({Question::Kind::kOffer, disk.offer})) return RunOutcome{Kind::kStoppedByUser};
         job_.pieceSize = disk.largestFile;
         job_.pieceCount = static_cast<int>(count);
         end_ = start_ + job_.pieceSize;
