@@ -101,6 +101,19 @@ bool openableDenyingWrites(const std::string& path) {
     return true;
 }
 
+HeldFile::HeldFile(const std::string& path) {
+    QuietDriveErrors quiet;
+    // Renaming or deleting it stays allowed: what is held is read all the same.
+    handle_ = CreateFileW(longPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
+                          OPEN_EXISTING, 0, nullptr);
+}
+
+HeldFile::~HeldFile() {
+    if (held()) CloseHandle(handle_);
+}
+
+bool HeldFile::held() const { return handle_ != INVALID_HANDLE_VALUE; }
+
 bool deleteFileQuietly(const std::string& path) {
     QuietDriveErrors quiet;
     return DeleteFileW(longPath(path).c_str()) != 0;
@@ -109,7 +122,13 @@ bool deleteFileQuietly(const std::string& path) {
 Removal removeName(const std::string& path) {
     QuietDriveErrors quiet;
     const std::wstring wide = longPath(path);
-    if (DeleteFileW(wide.c_str())) return Removal::kGone;
+    if (DeleteFileW(wide.c_str())) {
+        // A file others hold open is deleted when the last of them lets go;
+        // until then its name answers (or, on older systems, is denied).
+        if (GetFileAttributesW(wide.c_str()) != INVALID_FILE_ATTRIBUTES) return Removal::kStillTaken;
+        const DWORD gone = GetLastError();
+        return gone == ERROR_FILE_NOT_FOUND || gone == ERROR_PATH_NOT_FOUND ? Removal::kGone : Removal::kStillTaken;
+    }
     const DWORD err = GetLastError();
     if (err == ERROR_FILE_NOT_FOUND || err == ERROR_PATH_NOT_FOUND) return Removal::kGone;
     if (err == ERROR_SHARING_VIOLATION || err == ERROR_LOCK_VIOLATION) return Removal::kInUse;

@@ -63,12 +63,27 @@ std::string fileSystemOf(const std::string& path);
 // writing it, as the library holds its input through a run.
 bool openableDenyingWrites(const std::string& path);
 
+// A file held open for reading while others may read it but not write it,
+// from its making until it goes.
+class HeldFile {
+public:
+    explicit HeldFile(const std::string& path);
+    ~HeldFile();
+    HeldFile(const HeldFile&) = delete;
+    HeldFile& operator=(const HeldFile&) = delete;
+    bool held() const;
+
+private:
+    void* handle_;
+};
+
 // Deletes a file; failures are the caller's to ignore.
 bool deleteFileQuietly(const std::string& path);
 
 // Removes the name of a file (a link's own name, never what it leads to);
-// kGone also when nothing was there.
-enum class Removal { kGone, kReadOnly, kInUse, kDenied };
+// kGone also when nothing was there. kStillTaken: removed, but the name stays
+// until a program that holds the file open (allowing its deletion) lets go.
+enum class Removal { kGone, kReadOnly, kInUse, kDenied, kStillTaken };
 Removal removeName(const std::string& path);
 // Whether removeName would remove it now, asked without changing anything.
 Removal removable(const std::string& path);

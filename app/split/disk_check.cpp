@@ -1,6 +1,7 @@
 #include "split/disk_check.h"
 
-#include "platform/dialogs.h"
+#include <algorithm>
+
 #include "platform/files.h"
 #include "platform/runtime_error.h"
 #include "split/folder_survey.h"
@@ -33,7 +34,7 @@ DiskVerdict folderThere(const std::string& folder, Asks& asks) {
     try {
         platform::createFolder(folder);
     } catch (const platform::RuntimeError& e) {
-        return DiskVerdict{Kind::kRefused, e.description() + ": " + folder, platform::kCritical};
+        return DiskVerdict{Kind::kRefused, e.description() + ": " + folder, Severity::kError};
     }
     return DiskVerdict{Kind::kTakes};
 }
@@ -46,61 +47,95 @@ std::vector<std::string> oldPiecesIn(const SplitOutputs& outputs, int firstPiece
     return pieces;
 }
 
-}  // namespace
+// The pieces from this disk on: the job's, or the smaller ones the user took.
+struct Pieces {
+    int64_t size;
+    int count;
+};
 
-int64_t freeBytesBeforeAsking(const SplitJob& job) {
-    // No piece is to be written yet: the survey lists only what an earlier
-    // split of this file left.
-    std::vector<std::string> going = surveyFolder(job.outputs, 1, 0, job.deletePartial).earlierOwn;
-    if (job.deletePartial) addNamesOnce(going, oldPiecesIn(job.outputs, 1));
-    return freeBytesIn(job.outputs.folder()) + bytesOf(job.outputs, going);
+// The disk's file system holds pieces of the size, or the user takes pieces
+// of the largest size it holds, offered only where the rest of the file then
+// fits in 99 pieces.
+DiskVerdict fileSystemHolds(const SplitJob& job, const DiskPlace& place, Pieces& pieces, Asks& asks) {
+    const std::string& folder = job.outputs.folder();
+    const std::string fileSystem = platform::fileSystemOf(folder);
+    const int64_t largest = largestFileOn(fileSystem);
+    DiskVerdict holds(Kind::kTakes);
+    if (pieces.size <= largest) return holds;
+    const Plan rest = planRestInPiecesOf(job.fileSize - place.start, largest, place.firstPiece);
+    if (rest.outcome != PlanOutcome::kOk)
+        return DiskVerdict{Kind::kRefused, pieceTooLargeForDrive(folder, fileSystem, pieces.size), Severity::kWarning};
+    if (!asks.ask({Question::Kind::kOffer, smallerPiecesQuestion(folder, fileSystem, pieces.size)}))
+        return DiskVerdict{Kind::kDeclined};
+    pieces = Pieces{rest.pieceSize, rest.pieceCount};
+    holds.smallerPieceSize = rest.pieceSize;
+    holds.pieceCount = rest.pieceCount;
+    return holds;
 }
 
-DiskVerdict checkDisk(const SplitJob& job, int firstPiece, int64_t room, Asks& asks) {
+// What the disk must hold: with Pause the next piece (the last one is
+// shorter), and the records where it takes the last piece; without, the rest
+// of the file and the records.
+int64_t roomAsked(const SplitJob& job, const DiskPlace& place, const Pieces& pieces) {
+    const int64_t left = std::max<int64_t>(0, job.fileSize - place.start);
+    const bool lastDisk = !job.pause || place.firstPiece >= pieces.count;
+    int64_t room = job.pause ? std::min(pieces.size, left) : left;
+    if (lastDisk) room += job.outputs.recordsLength(pieces.count, pieces.size, job.fileSize);
+    return room;
+}
+
+}  // namespace
+
+DiskVerdict checkDisk(const SplitJob& job, const DiskPlace& place, DiskView& view) {
     const SplitOutputs& out = job.outputs;
-    DiskVerdict there = folderThere(out.folder(), asks);
+    DiskVerdict there = folderThere(out.folder(), view);
     if (there.kind != Kind::kTakes) return there;
-    // Only the names still to be written: the pieces this run wrote before a
-    // pause are its own, whatever a record on this disk says of them.
-    const int lastLooked = job.deletePartial ? kMaxPieces : job.pieceCount;
-    const FolderSurvey survey = surveyFolder(out, firstPiece, lastLooked, job.deletePartial);
+    Pieces pieces{job.pieceSize, job.pieceCount};
+    DiskVerdict takes = fileSystemHolds(job, place, pieces, view);
+    if (takes.kind != Kind::kTakes) return takes;
+    // Smaller pieces the user took stay taken, whatever stands against the disk after.
+    auto against = [&](Kind kind, const std::string& why, Severity severity) {
+        DiskVerdict verdict(kind, why, severity);
+        verdict.smallerPieceSize = takes.smallerPieceSize;
+        verdict.pieceCount = takes.pieceCount;
+        return verdict;
+    };
+    const int lastLooked = job.deletePartial ? kMaxPieces : pieces.count;
+    FolderSurvey survey;
+    view.whileWindowAnswers([&] { survey = surveyFolder(out, place.firstPiece, lastLooked, job.deletePartial); },
+                            [] {});
     if (!survey.unlisted.empty())
-        return DiskVerdict{Kind::kRefused, folderUnlistedText(out.folder(), survey.unlisted), platform::kExclamation};
+        return against(Kind::kRefused, folderUnlistedText(out.folder(), survey.unlisted), Severity::kWarning);
+    const std::string inTheWay = nameInTheWay(out.folder(), out.names(place.firstPiece, pieces.count));
+    if (!inTheWay.empty()) return against(Kind::kRefused, inTheWay, Severity::kWarning);
+    if (!survey.otherOwners.empty() &&
+        !view.ask({Question::Kind::kReplace, replaceQuestion(out.folder(), survey.otherOwners, out.target())}))
+        return against(Kind::kDeclined, "", Severity::kPlain);
+    if (!survey.usersOwn.empty() &&
+        !view.ask({Question::Kind::kReplace, usersOwnQuestion(out.folder(), survey.usersOwn, out.target())}))
+        return against(Kind::kDeclined, "", Severity::kPlain);
     // Replacing removes the name first: nothing is truncated in place, which
     // would write through a link into a file elsewhere.
-    DiskVerdict takes(Kind::kTakes);
     for (const auto* names : {&survey.earlierOwn, &survey.otherFiles, &survey.usersOwn})
         addNamesOnce(takes.removeFirst, *names);
-    if (job.deletePartial) addNamesOnce(takes.removeFirst, oldPiecesIn(out, firstPiece));
+    if (job.deletePartial) addNamesOnce(takes.removeFirst, oldPiecesIn(out, place.firstPiece));
     const int64_t freeBytes = freeBytesIn(out.folder()) + bytesOf(out, takes.removeFirst);
+    const int64_t room = roomAsked(job, place, pieces);
     if (room > freeBytes)
-        return DiskVerdict{Kind::kTooSmall, pieceCapacityReport(room, freeBytes), platform::kCritical};
-    const std::string inTheWay = nameInTheWay(out.folder(), out.names(firstPiece, job.pieceCount));
-    if (!inTheWay.empty()) return DiskVerdict{Kind::kRefused, inTheWay, platform::kExclamation};
-    const std::string fileSystem = platform::fileSystemOf(out.folder());
-    if (job.pieceSize > largestFileOn(fileSystem)) {
-        DiskVerdict smaller(Kind::kFileSystem, pieceTooLargeForDrive(out.folder(), fileSystem, job.pieceSize),
-                            platform::kExclamation);
-        smaller.largestFile = largestFileOn(fileSystem);
-        smaller.offer = smallerPiecesQuestion(out.folder(), fileSystem, job.pieceSize);
-        return smaller;
-    }
-    if (!survey.otherOwners.empty() &&
-        !asks.ask({Question::Kind::kReplace, replaceQuestion(out.folder(), survey.otherOwners, out.target())}))
-        return DiskVerdict{Kind::kDeclined};
-    if (!survey.usersOwn.empty() &&
-        !asks.ask({Question::Kind::kReplace, usersOwnQuestion(out.folder(), survey.usersOwn, out.target())}))
-        return DiskVerdict{Kind::kDeclined};
+        return against(Kind::kTooSmall,
+                       job.pause ? pieceCapacityReport(room, freeBytes) : capacityReport(room, freeBytes),
+                       Severity::kError);
     return takes;
 }
 
 namespace {
-std::string removalRefused(const std::string& path, platform::Removal removal) {
+std::string removalRefused(const std::string& path, platform::Removal removal, bool written) {
     switch (removal) {
     case platform::Removal::kGone: break;
-    case platform::Removal::kReadOnly: return removalFailedText(path, "it is read-only");
-    case platform::Removal::kInUse: return removalFailedText(path, "another program holds it open");
-    case platform::Removal::kDenied: return removalFailedText(path, "access is denied");
+    case platform::Removal::kReadOnly: return removalFailedText(path, "it is read-only", written);
+    case platform::Removal::kInUse: return removalFailedText(path, "another program holds it open", written);
+    case platform::Removal::kDenied: return removalFailedText(path, "access is denied", written);
+    case platform::Removal::kStillTaken: return nameStillTakenText(path);
     }
     return "";
 }
@@ -109,18 +144,24 @@ std::string removalRefused(const std::string& path, platform::Removal removal) {
 std::string clearNames(const SplitJob& job, const std::vector<std::string>& names) {
     platform::FileIdentity input;
     const bool known = platform::identifyFile(job.inPath, input);
+    const std::vector<std::string> written = job.outputs.names(1, job.pieceCount);
+    auto writes = [&](const std::string& name) {
+        std::vector<std::string> once = written;
+        addNamesOnce(once, {name});
+        return once.size() == written.size();
+    };
     // Every one asked first, so that a refusal leaves all of them in place.
     for (const std::string& name : names) {
         const std::string path = job.outputs.path(name);
         platform::FileIdentity there;
         if (known && platform::identifyFile(path, there) && there == input)
-            return removalFailedText(path, "it is the file being split");
-        const std::string refused = removalRefused(path, platform::removable(path));
+            return removalFailedText(path, "it is the file being split", writes(name));
+        const std::string refused = removalRefused(path, platform::removable(path), writes(name));
         if (!refused.empty()) return refused;
     }
     for (const std::string& name : names) {
         const std::string path = job.outputs.path(name);
-        const std::string refused = removalRefused(path, platform::removeName(path));
+        const std::string refused = removalRefused(path, platform::removeName(path), writes(name));
         if (!refused.empty()) return refused;
     }
     return "";

@@ -81,6 +81,8 @@ struct Listing {
     std::string pieceAt[kMaxPieces + 1];
     Claim claims[kMaxPieces + 1];
     std::map<std::wstring, std::wstring> ownRecordOwner;  // record at an own name -> the file it rebuilds ("" none)
+    // Every record of a split sharing the pieces' stem, with the file it rebuilds.
+    std::vector<std::pair<std::wstring, std::string>> records;
 };
 
 void readListing(const SplitOutputs& outputs, const std::vector<std::string>& files,
@@ -99,15 +101,24 @@ void readListing(const SplitOutputs& outputs, const std::vector<std::string>& fi
             if (sameFileName(wide, own)) listing.ownRecordOwner[own] = isRecord ? record.owner : L"";
         platform::FileStamp stamp;
         if (!isRecord || !platform::stampFile(outputs.path(file), stamp)) continue;
+        listing.records.emplace_back(record.owner, file);
         for (const std::wstring& piece : record.pieces)
             if (const int n = pieceNumberOf(piece, pieceStem)) claim(listing.claims[n], record.owner, stamp.lastWrite);
     }
 }
 
-// Each piece from firstPiece on by whose it is.
+bool claimedBy(const Claim& c, const std::wstring& owner) {
+    for (const std::wstring& o : c.owners)
+        if (sameFileName(o, owner)) return true;
+    return false;
+}
+
+// Each piece by whose it is. An earlier split of this file loses its pieces
+// at every number, also those before firstPiece on a disk put in at a pause:
+// left there, they would be copied over this run's own.
 void sortPieces(const Listing& listing, const std::wstring& target, int firstPiece, int lastPiece, bool piecesAreOurs,
                 FolderSurvey& survey) {
-    for (int n = firstPiece; n <= kMaxPieces; ++n) {
+    for (int n = 1; n <= kMaxPieces; ++n) {
         const std::string& piece = listing.pieceAt[n];
         if (piece.empty()) continue;
         // Also a tie with another owner is counted as theirs: the user is
@@ -115,7 +126,7 @@ void sortPieces(const Listing& listing, const std::wstring& target, int firstPie
         bool ours = false, theirs = false;
         for (const std::wstring& owner : listing.claims[n].owners) (sameFileName(owner, target) ? ours : theirs) = true;
         ours = ours && !theirs;
-        if (n > lastPiece) {
+        if (n < firstPiece || n > lastPiece) {
             // Not written: it goes only as what an earlier split of this file left.
             if (ours) survey.earlierOwn.push_back(piece);
         } else if (theirs) {
@@ -127,6 +138,40 @@ void sortPieces(const Listing& listing, const std::wstring& target, int firstPie
         } else if (!piecesAreOurs) {
             survey.usersOwn.push_back(piece);
         }
+    }
+}
+
+// A split that is replaced goes whole: its pieces at other numbers and its
+// records at its own names, which would otherwise rebuild a wrong file from
+// the new pieces.
+void takeWholeSplits(const Listing& listing, FolderSurvey& survey) {
+    for (const std::string& ownerName : survey.otherOwners) {
+        const std::wstring owner = platform::wideFromAnsi(ownerName);
+        for (int n = 1; n <= kMaxPieces; ++n)
+            if (!listing.pieceAt[n].empty() && claimedBy(listing.claims[n], owner))
+                addNamesOnce(survey.otherFiles, {listing.pieceAt[n]});
+        for (const auto& record : listing.records)
+            if (sameFileName(record.first, owner)) addNamesOnce(survey.otherFiles, {record.second});
+    }
+}
+
+// A name reached through a short (8.3) name whose long name is another file:
+// that file is the user's, whatever its name says. Only a name with a "~"
+// can be one.
+void shortNamesOfOthers(const SplitOutputs& outputs, int firstPiece, int lastPiece, FolderSurvey& survey) {
+    for (const std::string& name : outputs.names(firstPiece, lastPiece)) {
+        if (name.find('~') == std::string::npos) continue;
+        const std::string path = outputs.path(name);
+        if (!platform::anythingExists(path)) continue;
+        std::string longName;
+        try {
+            longName = platform::fullLongPath(path);
+        } catch (const platform::RuntimeError&) {
+            continue;
+        }
+        longName = longName.substr(longName.find_last_of('\\') + 1);
+        if (!sameFileName(platform::wideFromAnsi(longName), platform::wideFromAnsi(name)))
+            addNamesOnce(survey.usersOwn, {longName});
     }
 }
 
@@ -160,6 +205,8 @@ FolderSurvey surveyFolder(const SplitOutputs& outputs, int firstPiece, int lastP
         }
     }
     sortPieces(listing, target, firstPiece, lastPiece, piecesAreOurs, survey);
+    takeWholeSplits(listing, survey);
+    shortNamesOfOthers(outputs, firstPiece, lastPiece, survey);
     return survey;
 }
 

@@ -18,10 +18,12 @@ struct FolderSurvey {
     // An earlier split of the same file: its records and the pieces they
     // name, all to go before the first new byte.
     std::vector<std::string> earlierOwn;
-    // Every other file whose split would lose a file, and those files.
+    // Every other file whose split would lose a file, and the whole of those
+    // splits: their pieces and their records at their own names.
     std::vector<std::string> otherOwners;
     std::vector<std::string> otherFiles;
-    // Files at the names that are no split's of this program: the user's own.
+    // Files at the names that are no split's of this program: the user's own,
+    // by their long names (one reached through a short name among them).
     std::vector<std::string> usersOwn;
     // Why the folder could not be listed; empty when it was.
     std::string unlisted;
@@ -29,8 +31,7 @@ struct FolderSurvey {
 
 // The folder as it stands for writing pieces firstPiece to lastPiece and the
 // records, read in one listing. Pieces of an earlier split of the same file
-// from firstPiece up to .S99 go too; pieces before firstPiece (written by
-// this run, before a pause) are never looked at. Pieces that no record names
+// at every number go too. Pieces that no record names
 // count as the user's own unless piecesAreOurs (the user has asked for old
 // pieces to be deleted first).
 FolderSurvey surveyFolder(const SplitOutputs& outputs, int firstPiece, int lastPiece, bool piecesAreOurs);

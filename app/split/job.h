@@ -13,9 +13,11 @@ struct SplitJob {
     std::string inPath;     // folder and name of the input
     SplitOutputs outputs;   // every file the run writes, in the output folder
     int64_t fileSize = 0;
-    int64_t freeBytes = 0;
     int64_t pieceSize = 0;
     int pieceCount = 0;
+    // "Pause": a pause to change disks after the next piece. The choice at
+    // the click, then after each piece the one the run goes on with.
+    bool pause = false;
     // "Delete partial": old pieces of the stem go first, on every disk.
     bool deletePartial = false;
     // The input's length and last-write time when the plan was made; the run

@@ -1,5 +1,7 @@
 #include "split/messages.h"
 
+#include <algorithm>
+
 #include "platform/dialogs.h"
 #include "platform/numbers.h"
 #include "split/names.h"
@@ -10,6 +12,8 @@ const char* const kStatusAsBuilt = "Cleavo status";
 const char* const kStatusPlanning = "Cleavo Status.";
 const char* const kStatusReading = "Reading...";
 const char* const kStatusComplete = "Operation Complete";
+const char* const kStatusNothingWritten = "Split stopped: nothing was written.";
+const char* const kStatusStopped = "Split stopped: no batch file was written.";
 const char* const kStatusNameWithoutForm = "This file's name cannot be used here.";
 const char* const kNoOutputFolder = "You need to choose a path for the output file!";
 
@@ -42,15 +46,15 @@ std::string refusalText(PlanOutcome outcome) {
     }
 }
 
-unsigned refusalIcon(PlanOutcome outcome) {
+Severity refusalSeverity(PlanOutcome outcome) {
     switch (outcome) {
     case PlanOutcome::kTooManySplits:
     case PlanOutcome::kTooManyFiles:
-    case PlanOutcome::kOneFile: return platform::kInformation;
+    case PlanOutcome::kOneFile: return Severity::kInformation;
     case PlanOutcome::kSizeLargerThanFile:
     case PlanOutcome::kSizeBelowOne:
-    case PlanOutcome::kEmptyFile: return platform::kExclamation;
-    default: return platform::kOkOnly;
+    case PlanOutcome::kEmptyFile: return Severity::kWarning;
+    default: return Severity::kPlain;
     }
 }
 
@@ -110,9 +114,11 @@ std::string overwrittenByText(const std::string& fileName, const std::string& wh
 }
 
 std::string rebuildsOwnScriptText(const std::string& fileName, const std::string& what) {
+    // A name with one more ending has a batch stem of its own; the rebuilt
+    // file takes its name back with a rename.
     return "The " + what + " of " + fileName + " would have the same name as the file it rebuilds, and would be " +
-           "overwritten while it runs.\r\nRename the file (for example " + batchStem(fileName) + "_" +
-           extension(fileName) + ") and split it again.";
+           "overwritten while it runs.\r\nRename the file (for example to " + fileName + ".txt), split it again, " +
+           "and give the rebuilt file its name back.";
 }
 
 std::string rebuildsOwnPieceText(const std::string& fileName) {
@@ -120,10 +126,22 @@ std::string rebuildsOwnPieceText(const std::string& fileName) {
            "\r\nRename the file and split it again.";
 }
 
+namespace {
+// A list of names short enough for a box on any screen.
+std::string someOf(const std::vector<std::string>& names, const std::string& before, const std::string& between,
+                   const std::string& beforeLast) {
+    const size_t shown = std::min(names.size(), kNamesInAQuestion);
+    std::string list;
+    for (size_t i = 0; i < shown; ++i)
+        list += (i == 0 ? before : i + 1 == names.size() ? beforeLast : between) + names[i];
+    if (shown < names.size()) list += beforeLast + std::to_string(names.size() - shown) + " more";
+    return list;
+}
+}  // namespace
+
 std::string usersOwnQuestion(const std::string& folder, const std::vector<std::string>& names,
                              const std::string& inFileName) {
-    std::string list;
-    for (const std::string& name : names) list += "\r\n    " + name;
+    const std::string list = someOf(names, "\r\n    ", "\r\n    ", "\r\n    ");
     return "The folder " + folder + " holds files that are not from a split of " + inFileName + ":" + list +
            "\r\nThe split of " + inFileName + " would replace them. Replace them?";
 }
@@ -180,17 +198,22 @@ std::string reservedOutputText(const std::string& inFileName, const std::string&
 
 std::string replaceQuestion(const std::string& folder, const std::vector<std::string>& owners,
                             const std::string& inFileName) {
-    std::string named;
-    for (size_t i = 0; i < owners.size(); ++i)
-        named += (i == 0 ? "" : i + 1 == owners.size() ? " and " : ", ") + owners[i];
-    return "The folder " + folder + " already holds the pieces of " + named + ". Replace them with the pieces of " +
-           inFileName + "?";
+    return "The folder " + folder + " already holds the pieces of " + someOf(owners, "", ", ", " and ") +
+           ". Replace them with the pieces of " + inFileName + "?\r\nEach split replaced goes whole, its batch " +
+           "file, joiner script and checksum file with it, so that none of them rebuilds a wrong file.";
 }
 
-std::string removalFailedText(const std::string& path, const std::string& why) {
-    return "The file " + path + " must go before this split writes its own file of that name, but it could not be "
-           "removed: " + why + ".\r\nClose the program that holds it or clear its read-only mark, or choose another "
-           "output folder.";
+std::string removalFailedText(const std::string& path, const std::string& why, bool written) {
+    return "The file " + path +
+           (written ? " must go before this split writes its own file of that name"
+                    : " must go before this split begins, as part of an earlier split at its names") +
+           ", but it could not be removed: " + why +
+           ".\r\nClose the program that holds it or clear its read-only mark, or choose another output folder.";
+}
+
+std::string nameStillTakenText(const std::string& path) {
+    return "The file " + path + " was removed, but another program still holds it open, so its name stays taken." +
+           "\r\nClose that program and split again, or choose another output folder.";
 }
 
 std::string beforeTheFirstByteText(const std::string& why) { return why + "\r\nNothing was written."; }

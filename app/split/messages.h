@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "split/plan.h"
+#include "split/question.h"
 
 namespace split {
 
@@ -17,6 +18,9 @@ extern const char* const kStatusAsBuilt;
 extern const char* const kStatusPlanning;
 extern const char* const kStatusReading;
 extern const char* const kStatusComplete;
+// A run that stopped: before its first byte, or with pieces written.
+extern const char* const kStatusNothingWritten;
+extern const char* const kStatusStopped;
 // A chosen file whose name cannot be passed on.
 extern const char* const kStatusNameWithoutForm;
 // The chosen file's size; files of 2 GiB and more by a fixed text.
@@ -31,12 +35,12 @@ std::string outputFolderPrompt(const std::string& folder);
 
 // --- before the first piece -------------------------------------------------
 extern const char* const kNoOutputFolder;
-// The message a refused plan shows, and its icon (platform message-box
-// style); empty text for kOk and kDivisionByZero.
+// The message a refused plan shows, and its weight; empty text for kOk and
+// kDivisionByZero.
 std::string refusalText(PlanOutcome outcome);
-unsigned refusalIcon(PlanOutcome outcome);
-// The drive is too small: for the whole file (before the split) and for one
-// piece (a paused split).
+Severity refusalSeverity(PlanOutcome outcome);
+// The drive is too small: for the rest of the file and the records, and for
+// one piece (a paused split).
 std::string capacityReport(int64_t fileSize, int64_t freeBytes);
 std::string pieceCapacityReport(int64_t pieceSize, int64_t freeBytes);
 std::string sizeQuestion(int64_t fileSize);
@@ -51,10 +55,12 @@ std::string smallerPiecesQuestion(const std::string& outFolder, const std::strin
 // piece files, or one of SplitOutputs' records by its description).
 std::string overwrittenByText(const std::string& fileName, const std::string& what);
 // The file would be rebuilt over its own record (`what` names which), or
-// over one of its pieces.
+// over one of its pieces. The rename suggested is one that a split takes.
 std::string rebuildsOwnScriptText(const std::string& fileName, const std::string& what);
 std::string rebuildsOwnPieceText(const std::string& fileName);
-// Files of the user's at names the split writes, asked with Yes and No.
+// Files of the user's at names the split writes, asked with Yes and No;
+// a question names at most kNamesInAQuestion files, then how many more.
+const size_t kNamesInAQuestion = 10;
 std::string usersOwnQuestion(const std::string& folder, const std::vector<std::string>& names,
                              const std::string& inFileName);
 // The input cannot be opened as the library opens it: nothing was touched.
@@ -64,12 +70,15 @@ std::string inputNotOpenText(const std::string& inPath);
 std::string reservedInputText(const std::string& inFileName, const std::string& device);
 std::string reservedOutputText(const std::string& inFileName, const std::string& device, const std::string& name);
 // Another file's split at the split's names, every owner named ("a.mp4,
-// a.mkv and a.mov"), asked with Yes and No.
+// a.mkv and a.mov") up to kNamesInAQuestion, asked with Yes and No; its
+// records go with it.
 std::string replaceQuestion(const std::string& folder, const std::vector<std::string>& owners,
                             const std::string& inFileName);
-// A file at one of the split's names that must go first and would not; why
-// is "it is read-only" and the like.
-std::string removalFailedText(const std::string& path, const std::string& why);
+// A file that must go first and would not; why is "it is read-only" and the
+// like. written: the split writes a file of that name itself.
+std::string removalFailedText(const std::string& path, const std::string& why, bool written);
+// A file removed whose name another program keeps taken.
+std::string nameStillTakenText(const std::string& path);
 // why, then that the split stopped before writing anything.
 std::string beforeTheFirstByteText(const std::string& why);
 // The output folder's files could not be listed, for the reason why.

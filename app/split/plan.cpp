@@ -143,6 +143,20 @@ Plan planPieces(const PlanRequest& request) {
     return planFixed(type, fileSize, request.maxFiles);
 }
 
+Plan planRestInPiecesOf(int64_t left, int64_t largest, int nextPiece) {
+    const int written = nextPiece - 1;
+    // After a pause a rest that fits in one piece is that one piece.
+    if (written > 0 && left <= largest) return decidedAt(PlanOutcome::kOk, 500, largest, written + 1);
+    PlanRequest request;
+    request.splitType = kEqualSize;
+    request.fileSize = left;
+    request.typedSize = static_cast<double>(largest);
+    request.maxFiles = kMaxPieces - written;
+    Plan plan = planPieces(request);
+    plan.pieceCount += written;
+    return plan;
+}
+
 int64_t largestFileOn(const std::string& fileSystem) {
     std::string name;
     for (char c : fileSystem) name += static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);

@@ -61,6 +61,12 @@ struct Plan {
 // size needs) plans pieces that stay empty.
 Plan planPieces(const PlanRequest& request);
 
+// The rest of a file, `left` bytes from piece nextPiece on, in pieces of at
+// most `largest` bytes, planned by the rule of "Split for Equal size": on
+// kOk the piece size and the whole run's piece count (the pieces before
+// nextPiece included), else why not (more than 99 pieces in all, say).
+Plan planRestInPiecesOf(int64_t left, int64_t largest, int nextPiece);
+
 // Files larger than this are questioned before the split.
 const int64_t kQuestionAbove = 1004318710;
 

@@ -37,8 +37,8 @@ const Outcome kGoOn = std::nullopt;
 
 using Reason = Refusal::Reason;
 
-Refusal refusal(Reason reason = Reason::kChoices, const std::string& text = "", unsigned icon = 0) {
-    return Refusal{reason, text, icon};
+Refusal refusal(Reason reason = Reason::kChoices, const std::string& text = "", Severity severity = Severity::kPlain) {
+    return Refusal{reason, text, severity};
 }
 
 // A size that reads as no number, or no output folder at all.
@@ -48,7 +48,7 @@ Outcome checkRequest(Preparing& p) {
     step(40);
     if (!platform::anythingExists(p.choices.outFolder) && p.choices.outDrive.empty()) {
         step(50);
-        return refusal(Reason::kNoOutputFolder, kNoOutputFolder, platform::kExclamation);
+        return refusal(Reason::kNoOutputFolder, kNoOutputFolder, Severity::kWarning);
     }
     step(70);
     p.job.inPath = platform::joinFolder(p.choices.inDir, p.choices.inFileName);
@@ -67,12 +67,12 @@ Outcome checkNames(Preparing& p) {
     const SplitOutputs& out = p.job.outputs;
     // Nothing may delete or overwrite the input itself, whatever path reaches it.
     const std::string clash = inputTargetClash(p.job, p.choices.inDir, p.choices.inFileName);
-    if (!clash.empty()) return refusal(Reason::kChoices, clash, platform::kExclamation);
+    if (!clash.empty()) return refusal(Reason::kChoices, clash, Severity::kWarning);
     // Only another name helps for the rest. The piece count is not known yet:
     // every piece number the run may write.
     std::string renameIt = rebuildsItselfText(out);
     if (renameIt.empty()) renameIt = reservedNameRefusal(p.choices.inFileName, out.names(1, kMaxPieces));
-    if (!renameIt.empty()) return refusal(Reason::kFileUnusable, renameIt, platform::kExclamation);
+    if (!renameIt.empty()) return refusal(Reason::kFileUnusable, renameIt, Severity::kWarning);
     return kGoOn;
 }
 
@@ -85,7 +85,7 @@ Outcome measureInput(Preparing& p) {
     // since it was chosen, or its name cannot be passed on.
     if (!bigFileSize(job.inPath, p.sizeText)) return refusal(Reason::kFileUnusable);
     if (!platform::openableDenyingWrites(job.inPath))
-        return refusal(Reason::kFileUnusable, inputNotOpenText(job.inPath), platform::kCritical);
+        return refusal(Reason::kFileUnusable, inputNotOpenText(job.inPath), Severity::kError);
     job.stamped = platform::stampFile(job.inPath, job.inputStamp);
     step(160);
     job.fileSize = platform::leadingWholeNumber(p.sizeText);
@@ -96,20 +96,6 @@ Outcome measureInput(Preparing& p) {
             step(180);
             return refusal();
         }
-    }
-    return kGoOn;
-}
-
-// Without pauses to change disks, the whole file must fit in the folder. What
-// goes first unasked (old pieces "Delete partial" removes, an earlier split of
-// this file) goes only once every check has passed, but its room counts already.
-Outcome checkSpace(Preparing& p) {
-    step(252);
-    p.job.freeBytes = freeBytesBeforeAsking(p.job);
-    step(258);
-    if (p.job.fileSize > p.job.freeBytes && !p.choices.pause) {
-        step(260);
-        return refusal(Reason::kDriveTooSmall, capacityReport(p.job.fileSize, p.job.freeBytes), platform::kCritical);
     }
     return kGoOn;
 }
@@ -136,39 +122,30 @@ Outcome planThePieces(Preparing& p) {
     if (p.plan.outcome == PlanOutcome::kDivisionByZero) throw RuntimeError(platform::kDivisionByZero);
     if (p.plan.outcome != PlanOutcome::kOk)
         return refusal(p.plan.outcome == PlanOutcome::kEmptyFile ? Reason::kFileUnusable : Reason::kChoices,
-                       refusalText(p.plan.outcome), refusalIcon(p.plan.outcome));
+                       refusalText(p.plan.outcome), refusalSeverity(p.plan.outcome));
     p.job.pieceSize = p.plan.pieceSize;
     p.job.pieceCount = p.plan.pieceCount;
     return kGoOn;
 }
 
-// The drive's file system holds no piece of the planned size (a FAT32 stick):
-// on a Yes, "Split for Equal size" with the largest size it holds, planned
-// afresh; on a No, nothing changes.
-Outcome takeSmallerPieces(Preparing& p, const DiskVerdict& disk) {
-    if (!p.view.ask({Question::Kind::kOffer, disk.offer})) return refusal();
-    p.view.equalPiecesChosen(disk.largestFile);
-    p.choices.splitType = kEqualSize;
-    p.choices.typedSize = std::to_string(disk.largestFile);
-    p.choices.unit = 0;
-    return planThePieces(p);
-}
-
-// The output folder takes the planned files. Its room for them was settled
-// before the plan (the whole file), or is settled as the run begins (one
-// piece, with Pause on), where the user is told so.
+// The output folder takes the planned files, by the check every disk of the
+// run goes through. Smaller pieces the user took there (a FAT32 stick) are
+// the window's choice from then on: "Split for Equal size" with that size.
 Outcome checkOutputFolder(Preparing& p) {
-    DiskVerdict disk = checkDisk(p.job, 1, 0, p.view);
-    if (disk.kind == DiskVerdict::Kind::kFileSystem) {
-        if (Outcome refused = takeSmallerPieces(p, disk)) return refused;
-        disk = checkDisk(p.job, 1, 0, p.view);  // offered once: what still does not fit is refused
+    step(252);
+    const DiskVerdict disk = checkDisk(p.job, DiskPlace{}, p.view);
+    if (disk.smallerPieceSize > 0) {
+        p.view.equalPiecesChosen(disk.smallerPieceSize);
+        p.job.pieceSize = disk.smallerPieceSize;
+        p.job.pieceCount = disk.pieceCount;
     }
     switch (disk.kind) {
     case DiskVerdict::Kind::kTakes: break;
     case DiskVerdict::Kind::kDeclined: return refusal();
-    case DiskVerdict::Kind::kFileSystem:
-    case DiskVerdict::Kind::kRefused:
-    case DiskVerdict::Kind::kTooSmall: return refusal(Reason::kChoices, disk.why, disk.icon);
+    case DiskVerdict::Kind::kTooSmall:
+        step(260);
+        return refusal(Reason::kDriveTooSmall, disk.why, disk.severity);
+    case DiskVerdict::Kind::kRefused: return refusal(Reason::kChoices, disk.why, disk.severity);
     }
     p.job.removeFirst = disk.removeFirst;
     return kGoOn;
@@ -179,8 +156,8 @@ Outcome checkOutputFolder(Preparing& p) {
 Preparation prepareJob(const SplitChoices& choices, PrepareView& view) {
     Preparing p{choices, view, SplitJob(), std::string(20, ' '), Plan()};
     p.job.deletePartial = choices.deletePartial;
-    for (auto check : {checkRequest, checkNames, measureInput, checkSpace, planThePieces,
-                       checkOutputFolder})
+    p.job.pause = choices.pause;
+    for (auto check : {checkRequest, checkNames, measureInput, planThePieces, checkOutputFolder})
         if (Outcome refused = check(p)) return *refused;
     return p.job;
 }

@@ -14,7 +14,7 @@ namespace split {
 // What the preparation asks of the window on its way: its questions, and
 // that the request passed its first checks (the window shows the plain
 // status line and remembers the output folder).
-class PrepareView : public Asks {
+class PrepareView : public DiskView {
 public:
     virtual void outputAccepted() = 0;
     // The user took pieces of this many bytes, the largest the output drive
@@ -31,7 +31,7 @@ struct Refusal {
         kFileUnusable,    // the chosen file itself (gone, empty, a name no split can use): choose another
     } reason = Reason::kChoices;
     std::string text;  // the message; empty for none (the user has answered, or the library has said why)
-    unsigned icon = 0;
+    Severity severity = Severity::kPlain;
 };
 
 // A job ready to run, or why there is none. Nothing on disk has changed

@@ -90,14 +90,8 @@ using Kind = RunOutcome::Kind;
 
 // What a refused disk after a pause tells: why, and that the split has stopped.
 RunOutcome refusedAfterPause(const DiskVerdict& disk) {
-    switch (disk.kind) {
-    case DiskVerdict::Kind::kTakes: break;
-    case DiskVerdict::Kind::kDeclined: return RunOutcome{Kind::kStoppedByUser};
-    case DiskVerdict::Kind::kTooSmall: return RunOutcome{Kind::kRefused, disk.why, disk.icon};
-    case DiskVerdict::Kind::kRefused:
-    case DiskVerdict::Kind::kFileSystem: break;
-    }
-    return RunOutcome{Kind::kRefused, stoppedAfterPauseText(disk.why), disk.icon};
+    if (disk.kind == DiskVerdict::Kind::kDeclined) return RunOutcome{Kind::kStoppedByUser};
+    return RunOutcome{Kind::kRefused, stoppedAfterPauseText(disk.why), disk.severity};
 }
 
 using Stop = std::optional<RunOutcome>;
@@ -116,6 +110,8 @@ public:
         }
         if (!stop) stop = piecesHoldTheInput();
         if (!stop) stop = records();
+        if (stop->kind != Kind::kCompleted && stop->kind != Kind::kWindowGone)
+            view_.showStatus(start_ > 0 ? kStatusStopped : kStatusNothingWritten);
         return *stop;
     }
 
@@ -125,19 +121,20 @@ private:
     // The input changed; a window gone meanwhile is told nothing.
     Stop inputChangedUnlessGone() const {
         if (Stop stop = gone()) return stop;
-        return RunOutcome{Kind::kInputChanged, inputChangedMessage(job_.inPath), platform::kCritical};
+        return RunOutcome{Kind::kInputChanged, inputChangedMessage(job_.inPath), Severity::kError};
     }
 
+    // A run stopped or killed from here on leaves no earlier batch file that
+    // would join its pieces with older ones; a file that will not go stops
+    // it here, as writing beside it would mix splits. Nothing goes before the
+    // input is held: a run that cannot read it must not have removed a thing.
     Stop beforeTheFirstByte() {
         step(537);
-        if (view_.pauseWanted() && job_.pieceSize > job_.freeBytes)
-            return RunOutcome{Kind::kRefused, pieceCapacityReport(job_.pieceSize, job_.freeBytes), platform::kCritical};
-        // A run stopped or killed from here on leaves no earlier batch file
-        // that would join its pieces with older ones; a file that will not go
-        // stops it here, as writing beside it would mix splits.
+        if (!input_.held())
+            return RunOutcome{Kind::kRefused, inputNotOpenText(job_.inPath), Severity::kError};
         const std::string refused = clearNames(job_, job_.removeFirst);
         if (!refused.empty())
-            return RunOutcome{Kind::kRefused, beforeTheFirstByteText(refused), platform::kCritical};
+            return RunOutcome{Kind::kRefused, beforeTheFirstByteText(refused), Severity::kError};
         step(500);
         return std::nullopt;
     }
@@ -176,7 +173,7 @@ private:
         const std::string notWhole = watch.notWhole(pieceLength(start_, end_, job_.fileSize));
         if (!notWhole.empty())
             return inputChanged(job_) ? inputChangedUnlessGone()
-                                      : Stop(RunOutcome{Kind::kPieceFailed, notWhole, platform::kCritical});
+                                      : Stop(RunOutcome{Kind::kPieceFailed, notWhole, Severity::kError});
         step(575);
         // The last pieces may reach past the input's end: they hold what is left.
         const int64_t first = std::min(start_, job_.fileSize), last = std::min(end_, job_.fileSize);
@@ -198,36 +195,25 @@ private:
         step(620);
         view_.doEvents();
         if (Stop stop = gone()) return stop;
-        if (!view_.pauseWanted() || pieceNo >= job_.pieceCount) return std::nullopt;
+        job_.pause = view_.pauseWanted();
+        if (!job_.pause || pieceNo >= job_.pieceCount) return std::nullopt;
         // Hashed before the disk can be changed: a piece damaged later fails the check.
         if (!inputReadInFull([&] { hashes_.settle(); })) return inputChangedUnlessGone();
         view_.pauseForNextDisk(pauseMessage(pieceNo, job_.pieceCount));
         if (Stop stop = gone()) return stop;
         view_.working(false);
-        DiskVerdict disk = checkDisk(job_, pieceNo + 1, job_.pieceSize, view_);
-        if (disk.kind == DiskVerdict::Kind::kFileSystem) {
-            if (Stop stop = smallerPiecesFrom(pieceNo + 1, disk)) return stop;
-            disk = checkDisk(job_, pieceNo + 1, job_.pieceSize, view_);
-        }
+        const DiskVerdict disk = checkDisk(job_, DiskPlace{pieceNo + 1, start_}, view_);
         if (disk.kind != DiskVerdict::Kind::kTakes) return refusedAfterPause(disk);
+        // Smaller pieces for the rest of the file; those written stay as they are.
+        if (disk.smallerPieceSize > 0) {
+            job_.pieceSize = disk.smallerPieceSize;
+            job_.pieceCount = disk.pieceCount;
+            end_ = start_ + job_.pieceSize;
+        }
         const std::string refused = clearNames(job_, disk.removeFirst);
         if (!refused.empty())
-            return RunOutcome{Kind::kRefused, stoppedAfterPauseText(refused), platform::kCritical};
+            return RunOutcome{Kind::kRefused, stoppedAfterPauseText(refused), Severity::kError};
         view_.working(true);
-        return std::nullopt;
-    }
-
-    // The new disk's file system holds no piece of the run's size (a FAT32
-    // stick): on a Yes, the rest of the file goes in pieces of the largest
-    // size it holds, the pieces written so far staying as they are.
-    Stop smallerPiecesFrom(int nextPiece, const DiskVerdict& disk) {
-        const int64_t left = job_.fileSize - start_;
-        const int64_t count = nextPiece - 1 + (left + disk.largestFile - 1) / disk.largestFile;
-        if (count > kMaxPieces) return refusedAfterPause(disk);
-        if (!view_.ask({Question::Kind::kOffer, disk.offer})) return RunOutcome{Kind::kStoppedByUser};
-        job_.pieceSize = disk.largestFile;
-        job_.pieceCount = static_cast<int>(count);
-        end_ = start_ + job_.pieceSize;
         return std::nullopt;
     }
 
@@ -247,6 +233,7 @@ private:
 
     SplitJob job_;  // its own: a new disk may take smaller pieces
     RunView& view_;
+    const platform::HeldFile input_{job_.inPath};
     InputHashes hashes_;
     int64_t start_ = 0;
     int64_t end_ = job_.pieceSize;

@@ -13,7 +13,7 @@ namespace split {
 struct SplitJob;
 
 // What the run shows and asks of the window while it writes the pieces.
-class RunView : public Asks {
+class RunView : public DiskView {
 public:
     // The status line, shown at once: the next piece may keep the window busy.
     virtual void showStatus(const std::string& text) = 0;
@@ -21,15 +21,13 @@ public:
     virtual void showRunProgress(int64_t done, int64_t total) = 0;
     // The window answers its pending events.
     virtual void doEvents() = 0;
-    // Whether the user wants a pause after this piece; asked afresh each time.
+    // Whether the user wants a pause after this piece; asked afresh after
+    // each piece (the first disk took the job's choice).
     virtual bool pauseWanted() const = 0;
     // The pause between pieces: returns once the user has changed disks.
     virtual void pauseForNextDisk(const std::string& message) = 0;
     // The run works on its own (true), or waits on the user (false).
     virtual void working(bool on) = 0;
-    // Runs work (a piece, its hashes) off the window's thread and returns when
-    // it is done; the window answers meanwhile, and tick runs every so often.
-    virtual void whileWindowAnswers(const std::function<void()>& work, const std::function<void()>& tick) = 0;
     // The window went (closed, or the program ended) while the run went on.
     virtual bool windowGone() const = 0;
 };
@@ -39,24 +37,25 @@ struct RunOutcome {
     enum class Kind {
         kCompleted,       // every piece, the batch file and the kit are written
         kStoppedByUser,   // the user did not go on after a pause: nothing to tell
-        kRefused,         // the drive, before the first byte or after a pause, does not take the pieces
+        kRefused,         // the input cannot be held, or a disk after a pause does not take the pieces
         kInputChanged,    // the input changed under the run: no batch file
         kPieceFailed,     // a piece was not written whole (the library may have said why itself)
         kWindowGone,      // the window went: the piece under way finished, then nothing more
     } kind;
     std::string message;  // empty where nothing is to be told
-    unsigned icon = 0;
+    Severity severity = Severity::kPlain;
     std::string batchPath;        // kCompleted: the batch file
     bool batchWritten = false;    // false when a name has no form the interpreter reads
 
-    explicit RunOutcome(Kind kind, std::string message = "", unsigned icon = 0)
-        : kind(kind), message(std::move(message)), icon(icon) {}
+    explicit RunOutcome(Kind kind, std::string message = "", Severity severity = Severity::kPlain)
+        : kind(kind), message(std::move(message)), severity(severity) {}
 };
 
-// Removes what the job lists to go first (stopping before the first byte
-// when one will not go), then writes the pieces, hashing each beside the copy
-// of the next, and after each pause checks the new disk as the first was
-// checked; then the batch file and the kit. Run-time errors (a piece that
+// Holds the input open, then removes what the job lists to go first
+// (stopping before the first byte when one will not go), then writes the
+// pieces, hashing each beside the copy of the next, and after each pause
+// checks the new disk as the first was checked; then the batch file and the
+// kit. A run that stops shows on the status line how it stopped. Run-time errors (a piece that
 // cannot be marked normal, a batch or kit file that cannot be written) go to
 // the caller. A run that does not get that far leaves no batch or kit file
 // at its names; a file of the user's that the user chose to keep stays.

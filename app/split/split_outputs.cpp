@@ -85,6 +85,24 @@ std::string SplitOutputs::joinerText(const KitContents& kit) const { return join
 
 std::string SplitOutputs::checksumText(const KitContents& kit) const { return split::checksumText(kit); }
 
+int64_t SplitOutputs::recordsLength(int pieceCount, int64_t pieceSize, int64_t fileSize) const {
+    const std::string anyHash(64, '0');
+    KitContents kit;
+    kit.target = target_;
+    kit.joinerName = joinerName();
+    int64_t left = fileSize;
+    for (int n = 1; n <= pieceCount; ++n) {
+        const int64_t size = left < pieceSize ? left : pieceSize;
+        left -= size;
+        kit.pieceNames.push_back(pieceName(n));
+        kit.pieces.push_back(PieceDigest{size, anyHash});
+    }
+    kit.wholeHex = anyHash;
+    std::string batch;
+    batchText(pieceCount, batch);
+    return static_cast<int64_t>(batch.size() + joinerText(kit).size() + checksumText(kit).size());
+}
+
 namespace {
 
 // Records are small; a bigger file of such a name is none of ours.

@@ -2,6 +2,7 @@
 // and the checksum file. Their names, their texts and how each is told as
 // this program's own are asked of this one type.
 #pragma once
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -62,6 +63,9 @@ public:
     bool batchText(int pieceCount, std::string& oemText) const;
     std::string joinerText(const KitContents& kit) const;
     std::string checksumText(const KitContents& kit) const;
+    // The bytes the records of a split into pieceCount pieces take, counted
+    // from the texts themselves (every hash is as long as any other).
+    int64_t recordsLength(int pieceCount, int64_t pieceSize, int64_t fileSize) const;
 
     // Reads the file `name` in `folder` as one of this program's records
     // (the kind its name ends like); false when it is none.

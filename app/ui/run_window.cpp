@@ -58,7 +58,7 @@ void frmSplitter::runSplit(split::SplitJob& job) {
     setHourglass(false);
     if (run.kind != Kind::kCompleted) {
         if (run.kind != Kind::kPieceFailed) cmdSPlit.setEnabled(true);
-        if (!run.message.empty()) platform::msgBox(run.message, run.icon);
+        if (!run.message.empty()) platform::msgBox(run.message, iconOf(run.severity));
         return;
     }
     step(740);

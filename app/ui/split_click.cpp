@@ -6,6 +6,8 @@
 
 #include "platform/dialogs.h"
 #include "platform/files.h"
+#include "platform/off_thread.h"
+#include "platform/program.h"
 #include "split/messages.h"
 #include "split/prepare.h"
 #include "ui/frm_splitter.h"
@@ -57,7 +59,8 @@ void frmSplitter::moveToOutputChoice() {
 class frmSplitter::PrepareWindowView : public split::PrepareView {
 public:
     PrepareWindowView(frmSplitter& w, const SplitChoices& choices) : w_(w), choices_(choices) {}
-    bool ask(const split::Question& question) override { return askTheUser(question); }
+    // A window closed while the folder was read keeps what is there.
+    bool ask(const split::Question& question) override { return w_.hwnd() && askTheUser(question); }
     void outputAccepted() override {
         platform::step(75);
         w_.lblStatus.setCaption(split::kStatusPlanning);
@@ -67,8 +70,12 @@ public:
         w_.state_.settingsOut.outputFolder = choices_.outFolder;
     }
     void equalPiecesChosen(int64_t bytes) override { w_.showEqualPieces(bytes); }
+    void whileWindowAnswers(const std::function<void()>& work, const std::function<void()>& tick) override {
+        platform::runOffThread(w_.hwnd(), work, tick, kTickEveryMs);
+    }
 
 private:
+    static const DWORD kTickEveryMs = 100;
     frmSplitter& w_;
     const SplitChoices& choices_;
 };
@@ -76,16 +83,18 @@ private:
 void frmSplitter::splitFilesNow() {
     step(20);
     cmdSPlit.setEnabled(false);
-    const SplitChoices choices = readSplitChoices();
-    PrepareWindowView view(*this, choices);
-    split::Preparation prep = split::prepareJob(choices, view);
-    if (const auto* refused = std::get_if<split::Refusal>(&prep)) return showRefusal(*refused);
-
+    // The window answers while the output folder is read and the pieces are
+    // written; a click or a drop meanwhile must not start a second split.
     struct Running {
         bool& flag;
         explicit Running(bool& f) : flag(f) { flag = true; }
         ~Running() { flag = false; }
     } running(runInProgress_);
+    const SplitChoices choices = readSplitChoices();
+    PrepareWindowView view(*this, choices);
+    split::Preparation prep = split::prepareJob(choices, view);
+    if (!hwnd()) return platform::endProgram();  // closed while the folder was read
+    if (const auto* refused = std::get_if<split::Refusal>(&prep)) return showRefusal(*refused);
     runSplit(std::get<split::SplitJob>(prep));  // the run leaves the button as its outcome needs
 }
 
@@ -98,7 +107,7 @@ void frmSplitter::showRefusal(const split::Refusal& refusal) {
     using Reason = split::Refusal::Reason;
     chosenFileUnusable_ = refusal.reason == Reason::kFileUnusable;
     if (refusal.reason == Reason::kDriveTooSmall) cmdSPlit.setEnabled(true);
-    if (!refusal.text.empty()) platform::msgBox(refusal.text, refusal.icon);
+    if (!refusal.text.empty()) platform::msgBox(refusal.text, iconOf(refusal.severity));
     if (refusal.reason == Reason::kChoices) {
         step(930);
         cmdSPlit.setEnabled(true);

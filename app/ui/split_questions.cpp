@@ -15,3 +15,13 @@ bool askTheUser(const split::Question& question) {
     }
     return false;
 }
+
+unsigned iconOf(split::Severity severity) {
+    switch (severity) {
+    case split::Severity::kPlain: break;
+    case split::Severity::kInformation: return platform::kInformation;
+    case split::Severity::kWarning: return platform::kExclamation;
+    case split::Severity::kError: return platform::kCritical;
+    }
+    return platform::kOkOnly;
+}

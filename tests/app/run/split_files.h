@@ -55,6 +55,11 @@ inline std::vector<std::string> withKit(std::vector<std::string> files, const st
     return files;
 }
 
+// How the question before replacing another file's split ends.
+const char* const kWholeSplitGoes =
+    "\r\nEach split replaced goes whole, its batch file, joiner script and checksum file with it, so that none of "
+    "them rebuilds a wrong file.";
+
 // The boxes shown since `from`.
 inline std::vector<ShownBox> boxesSince(const SplitterWindow& win, size_t from) {
     return std::vector<ShownBox>(win.boxes.shown.begin() + static_cast<long>(from), win.boxes.shown.end());
