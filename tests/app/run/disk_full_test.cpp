@@ -50,44 +50,62 @@ void prepareOnT(SplitterWindow& win, const std::string& in, const std::string& o
         if (!why.empty()) GTEST_SKIP() << why;            \
     } while (0)
 
-TEST(RunDiskFull, PausedRunStopsWhenThirdPieceDoesNotFit) {
+// With Pause on the whole file need not fit; each piece does, on the disk in
+// the drive after each pause, before it is begun, and the last disk holds
+// the last piece, however short, and the records.
+TEST(RunDiskFull, EachDiskAfterAPauseMustHoldItsOwnPiece) {
     SKIP_WITHOUT_SMALL_DRIVE();
-    TempDir in;
-    TempDir outOnT("T:\\");
-    const std::string input = patternBytes(kInputSize, 61);
-    writeFile(in / "big.bin", input);
-    const int64_t free = freeOnT();
-    // Room for two floppy pieces but not for the whole file.
-    ASSERT_GT(free, 2 * kFloppy);
-    ASSERT_LT(free, kInputSize);
+    const struct {
+        const char* what;
+        int64_t inputSize;
+        int64_t freeAtPause;  // what a filler leaves at the first pause; 0: no filler
+        std::vector<std::string> pieces;
+    } rows[] = {
+        {"the third piece does not fit", kInputSize, 0, {"big.S01", "big.S02"}},
+        // Not room for a whole piece, but for the last, shorter one.
+        {"the last piece fits", kFloppy + 1084672, 1216512, {"big.S01", "big.S02", "big.bat", "big.bin.sha256", "big.sh"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        TempDir in;
+        TempDir outOnT("T:\\");
+        const std::string input = patternBytes(static_cast<size_t>(row.inputSize), 61);
+        writeFile(in / "big.bin", input);
+        const int64_t free = freeOnT();
+        ASSERT_GT(free, 2 * kFloppy);  // room for two floppy pieces but not for the whole file
+        SplitterWindow win(in.path());
+        frmSplitter& w = win.w();
+        win.boxes.whileShown = [&](const ShownBox& box) {
+            if (row.freeAtPause && box.text.rfind("Click OK", 0) == 0)
+                writeFile(outOnT / "filler.bin", std::string(static_cast<size_t>(freeOnT() - row.freeAtPause), 'f'));
+        };
+        w.optSplitTypeButton[0].setValue(true);
+        w.chkPause.setValue(1);
+        prepareOnT(win, in.path(), outOnT.path());
+        w.cmdSPlit.click();
+        win.settle();
+        DeleteFileA((outOnT / "filler.bin").c_str());
 
-    SplitterWindow win(in.path());
-    frmSplitter& w = win.w();
-    w.optSplitTypeButton[0].setValue(true);
-    w.chkPause.setValue(1);
-    prepareOnT(win, in.path(), outOnT.path());
-    w.cmdSPlit.click();
-    win.settle();
-
-    // With Pause on the whole file need not fit; each piece does, on the disk
-    // in the drive after each pause, before it is begun.
-    const std::vector<std::string> boxes = win.boxes.texts();
-    ASSERT_EQ(boxes.size(), 3u);
-    EXPECT_EQ(boxes[1], "Click OK to continue Cleaving!\r\n Cleav 2 of 3");
-    // The last piece and the records: 1,278,978 bytes and a few more.
-    EXPECT_EQ(boxes[2].rfind("The drive is not big enough!\r\n\r\nSplit  size  is:  1,2", 0), 0u) << boxes[2];
-    EXPECT_TRUE(win.libraryBoxes.seen().empty());
-
-    EXPECT_EQ(readFile(outOnT / "big.S01"), input.substr(0, kFloppy));
-    EXPECT_EQ(readFile(outOnT / "big.S02"), input.substr(kFloppy, kFloppy));
-    // Piece 3 was never begun.
-    EXPECT_FALSE(fileExists(outOnT / "big.S03"));
-    EXPECT_FALSE(fileExists(outOnT / "big.bat"));
-    EXPECT_FALSE(anyBoxSays(win.boxes.shown, "Operation Successful!"));
-    EXPECT_EQ(w.cmdSPlit.caption(), "&Split files now!");
-    EXPECT_TRUE(w.cmdSPlit.enabled());
-    EXPECT_EQ(w.lblStatus.caption(), "Split stopped: no batch file was written.");
-    EXPECT_EQ(readFile(in / "big.bin"), input);
+        const std::vector<std::string> boxes = win.boxes.texts();
+        EXPECT_EQ(filesIn(outOnT.path()), row.pieces);
+        EXPECT_TRUE(win.libraryBoxes.seen().empty());
+        EXPECT_EQ(readFile(in / "big.bin"), input);
+        EXPECT_EQ(w.cmdSPlit.enabled(), true);
+        if (row.freeAtPause) {
+            ASSERT_EQ(boxes.size(), 2u);
+            EXPECT_EQ(boxes[1].rfind("Operation Successful!", 0), 0u) << boxes[1];
+            EXPECT_EQ(readFile(outOnT / "big.S01") + readFile(outOnT / "big.S02"), input);
+            continue;
+        }
+        ASSERT_EQ(boxes.size(), 3u);
+        EXPECT_EQ(boxes[1], "Click OK to continue Cleaving!\r\n Cleav 2 of 3");
+        // The last piece and the records: 1,278,978 bytes and a few more.
+        EXPECT_EQ(boxes[2].rfind("The drive is not big enough!\r\n\r\nSplit  size  is:  1,2", 0), 0u) << boxes[2];
+        EXPECT_NE(boxes[2].find("The split has stopped: no batch file was written."), std::string::npos);
+        EXPECT_EQ(readFile(outOnT / "big.S01") + readFile(outOnT / "big.S02"), input.substr(0, 2 * kFloppy));
+        EXPECT_EQ(w.cmdSPlit.caption(), "&Split files now!");
+        EXPECT_EQ(w.lblStatus.caption(), "Split stopped: no batch file was written.");
+    }
 }
 
 TEST(RunDiskFull, RequestsTooBigForTheDriveAreRefusedBeforeAnythingIsWritten) {

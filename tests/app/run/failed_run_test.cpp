@@ -54,9 +54,31 @@ TEST(RunFailure, InputLockedAfterItWasChosenChangesNothingAndGoesBackToTheFileCh
     EXPECT_TRUE(choosingAFile(w));
     EXPECT_EQ(readFile(in / "locked.dat"), input);
 
-    // Once the other program lets go, the same file splits.
+    // Locked while the user is asked about another file's split: nothing of
+    // that split goes, as the run cannot start.
+    writeFile(outAgain / "locked.bat", "copy \"locked.S01\" /b  + \"locked.S02\" /b \"locked.zip\"\r\n");
+    writeFile(outAgain / "locked.S01", "1");
+    const std::vector<std::string> theirs = filesIn(outAgain.path());
     win.chooseFile(in.path(), "locked.dat");
+    win.boxes.shown.clear();
+    win.boxes.answers = {platform::kAnswerYes};
+    win.boxes.whileShown = [&](const ShownBox& box) {
+        if (box.text.find("locked.zip") != std::string::npos)
+            lock = CreateFileA((in / "locked.dat").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    };
     win.splitInto(outAgain.path());
+    CloseHandle(lock);
+    win.boxes.whileShown = nullptr;
+    ASSERT_EQ(win.boxes.texts().size(), 2u);
+    EXPECT_EQ(win.boxes.texts()[1].rfind("Cleavo cannot open " + (in / "locked.dat"), 0), 0u);
+    EXPECT_EQ(filesIn(outAgain.path()), theirs);
+    EXPECT_EQ(readFile(outAgain / "locked.S01"), "1");
+
+    // Once the other program lets go, the same file splits at the next click.
+    EXPECT_EQ(w.lblStatus.caption(), "Split stopped: nothing was written.");
+    win.boxes.answers = {platform::kAnswerYes};
+    w.cmdSPlit.click();
+    win.settle();
     EXPECT_EQ(win.boxes.texts().back(), "Operation Successful!\r\nUse: " + outAgain.path() + "\\locked.bat to combine!");
     EXPECT_EQ(readFile(outAgain / "locked.S01") + readFile(outAgain / "locked.S02"), input);
 }
@@ -67,10 +89,14 @@ TEST(RunFailure, BatchOrKitFileThatCannotBeCreatedEndsInTheErrorTailAndKeepsOnly
     // name can be created. (A read-only file would not do here: the tests run
     // as root, and Wine lets root write it.) Creating the batch file is line
     // 660 of the click, the kit 733.
+    // A folder at a piece's name made before that piece is begun fails the
+    // piece in the library: it says why, and the button stays disabled.
     const struct {
         const char* blocker;
-        long line;
-    } cases[] = {{"data.bat", 660}, {"data.sh", 733}};
+        long line;  // 0: the piece fails
+        const char* at;
+    } cases[] = {{"data.bat", 660, "File 2 Done! Reading..."}, {"data.sh", 733, "File 2 Done! Reading..."},
+                 {"data.S02", 0, "File 1 Done! Reading..."}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.blocker);
         TempDir in, out;
@@ -85,18 +111,26 @@ TEST(RunFailure, BatchOrKitFileThatCannotBeCreatedEndsInTheErrorTailAndKeepsOnly
         chooseIntoYFiles(w, "2");
         TextRecorder status(w.lblStatus.hwnd());
         status.onText = [&](const std::string& text) {
-            if (text == "File 2 Done! Reading...") CreateDirectoryA((out / c.blocker).c_str(), nullptr);
+            if (text == c.at) CreateDirectoryA((out / c.blocker).c_str(), nullptr);
         };
         win.splitInto(out.path());
-
+        RemoveDirectoryA((out / c.blocker).c_str());
+        EXPECT_EQ(readFile(in / "data.bin"), input);
+        if (!c.line) {
+            ASSERT_EQ(win.libraryBoxes.seen().size(), 1u);
+            EXPECT_EQ(win.libraryBoxes.seen()[0].caption, "Cannot Create:");
+            EXPECT_TRUE(win.boxes.shown.empty());
+            EXPECT_EQ(filesIn(out.path()), std::vector<std::string>{"data.S01"});
+            EXPECT_FALSE(w.cmdSPlit.enabled());  // until a folder is chosen again
+            EXPECT_EQ(w.lblStatus.caption(), "Split stopped: no batch file was written.");
+            continue;
+        }
         ASSERT_EQ(win.boxes.texts(),
                   (std::vector<std::string>{report(70, "Permission denied", c.line), "Click to restart program."}));
         EXPECT_EQ(win.boxes.shown[0].style & kIconMask, kCriticalIcon);
         EXPECT_EQ(win.boxes.shown[1].style & kIconMask, kExclamationIcon);
-        RemoveDirectoryA((out / c.blocker).c_str());
         EXPECT_EQ(filesIn(out.path()), (std::vector<std::string>{"data.S01", "data.S02"}));
         EXPECT_EQ(readFile(out / "data.S01") + readFile(out / "data.S02"), input);
-        EXPECT_EQ(readFile(in / "data.bin"), input);
         EXPECT_EQ(w.cmdSPlit.caption(), "&Split this file");  // restarted
     }
 }
