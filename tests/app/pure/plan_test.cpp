@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "platform/dialogs.h"
 #include "split/plan.h"
 #include "split/messages.h"
@@ -152,6 +154,13 @@ TEST(PlanMessages, TextsAndIcons) {
     EXPECT_EQ(sizeQuestion(1004318711),
               "Is the size correct: \r\n1,004,318,711\r\nConfirm actual File Size in bytes with Explorer");
     EXPECT_EQ(pauseMessage(3, 12), "Click OK to continue Cleaving!\r\n Cleav 3 of 12");
+    // A question fits the screen whatever it names: ten names, then how many more.
+    std::vector<std::string> many;
+    for (int n = 1; n <= 99; ++n) many.push_back("f" + std::to_string(n));
+    const std::string users = usersOwnQuestion("C:\\out", many, "f.avi"), owners = replaceQuestion("C:", many, "f");
+    EXPECT_EQ(std::count(users.begin(), users.end(), '\n'), 12);
+    EXPECT_NE(users.find("    f10\r\n    89 more\r\n"), std::string::npos) << users;
+    EXPECT_NE(owners.find("f9, f10 and 89 more."), std::string::npos) << owners;
     EXPECT_EQ(unitBytes(0), 1);
     EXPECT_EQ(unitBytes(1), 1024);
     EXPECT_EQ(unitBytes(2), 1048576);

@@ -111,6 +111,18 @@ TEST(RunThroughFakeViews, EveryWayAPausedRunEnds) {
              if (m == "pause") writeFile(d.out + "\\film.S03", "old");
          },
          Kind::kCompleted, {kPause, "Click OK to continue Cleaving!\r\n Cleav 2 of 3"}, "", false},
+        // The next disk holds an earlier 5-piece split of the same file: all
+        // of it goes, its .S01 too, which would be copied over this run's.
+        {"an earlier split on the next disk", false, {},
+         [](auto& m, const Disk& d) {
+             if (m != "pause" || fileExists(d.out + "\\film.S02")) return;
+             DeleteFileA((d.out + "\\film.S01").c_str());
+             std::string line = "copy \"film.S01\" /b ";
+             for (int n = 1; n <= 5; ++n) writeFile(d.out + "\\film.S0" + std::to_string(n), "old");
+             for (int n = 2; n <= 5; ++n) line += " + \"film.S0" + std::to_string(n) + "\" /b ";
+             writeFile(d.out + "\\film.bat", line + "\"film.avi\"\r\n");
+         },
+         Kind::kCompleted, {kPause, "Click OK to continue Cleaving!\r\n Cleav 2 of 3"}, "", false},
         // Another file put at the input's name once piece 1 is copied (the
         // library reads on from the file it holds): piece 1's hash, finished
         // before the pause box, reads past that file's end.
@@ -164,6 +176,8 @@ TEST(RunThroughFakeViews, EveryWayAPausedRunEnds) {
         EXPECT_EQ(fileExists(disk.out + "\\film.bat"), row.kind == Kind::kCompleted);
         if (row.kind == Kind::kCompleted) {
             EXPECT_EQ(readFile(disk.out + "\\film.S03"), input.substr(2000));
+            for (const char* stale : {"\\film.S01", "\\film.S04"})
+                EXPECT_NE(fileExists(disk.out + stale) ? readFile(disk.out + stale) : "", "old") << stale;
         } else if (row.answers == std::deque<bool>{false} && fileExists(disk.out + "\\film.S03")) {
             EXPECT_EQ(readFile(disk.out + "\\film.S03"), "mine");
         }

@@ -144,6 +144,8 @@ TEST(TheUsersOwn, FilesAtASplitsNamesAreReplacedOnlyWhenTheUserSaysSo) {
         {"backup.tar.gz", {{"backup.bat", "tar czf backup.tar.gz documents\r\n"}, {"backup.sh", "tar czf x docs\n"}}},
         {"x.iso", {{"x.iso.sha256", hash + "  x.iso\n"}}},  // a published checksum
         {"y.avi", {{"y.S02", "a file named like a piece, which no split names"}}},
+        // Reached at WEDD~SGO.S01 by its short name.
+        {"WEDD~SGO.avi", {{"Wedding video.S01backup", "our wedding"}}},
     };
     for (const Case& c : cases)
         for (int answer : {platform::kAnswerNo, platform::kAnswerYes}) {
@@ -152,6 +154,11 @@ TEST(TheUsersOwn, FilesAtASplitsNamesAreReplacedOnlyWhenTheUserSaysSo) {
             const std::string input = patternBytes(3000, 81);
             writeFile(dir / c.input, input);
             for (const auto& f : c.theirs) writeFile(dir / f.first, f.second);
+            char shortName[MAX_PATH] = {};
+            GetShortPathNameA((dir / c.theirs[0].first).c_str(), shortName, MAX_PATH);
+            if (c.input[4] == '~') {
+                ASSERT_EQ(std::string(shortName).substr(std::string(shortName).rfind('\\')), "\\WEDD~SGO.S01");
+            }
             const std::vector<std::string> before = filesWithBytes(dir.path());
             SplitterWindow win(dir.path());
             win.boxes.answers = {answer};
@@ -218,6 +225,17 @@ TEST(TheUsersOwn, AFileThatWouldBeRebuiltOverItsOwnBatchFileIsRefused) {
         << win.boxes.texts()[0];
     EXPECT_TRUE(filesIn(out.path()).empty());
     EXPECT_TRUE(choosingAFile(win.w()));
+
+    // The rename it suggests is one that splits.
+    const std::string& text = win.boxes.texts()[0];
+    const size_t from = text.find("for example to ") + 15;
+    ASSERT_NE(from, std::string::npos + 15) << text;
+    const std::string renamed = text.substr(from, text.find(')', from) - from);
+    ASSERT_TRUE(MoveFileA((in / "setup.bat").c_str(), (in / renamed).c_str())) << renamed;
+    win.chooseFile(in.path(), renamed);
+    chooseIntoYFiles(win.w(), "2");
+    win.splitInto(out.path());
+    EXPECT_EQ(win.boxes.texts().back().rfind("Operation Successful!", 0), 0u) << win.boxes.texts().back();
 }
 
 TEST(TheUsersOwn, AfterAPauseTheNewDiskIsCheckedAsTheFirstWas) {
