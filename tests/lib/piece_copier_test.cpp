@@ -129,12 +129,15 @@ TEST(Library, PiecesAlreadyThereAreReplaced) {
     const std::string in = dir / "in", bytes = patternBytes(3000);
     writeFile(in, bytes);
     writeFile(dir / "p.1", std::string(5000, 'x'));  // longer than the new piece
-    writeFile(dir / "p.2", "");
+    // A hard link to a document elsewhere: the piece takes the name, the document keeps its bytes.
+    writeFile(dir / "thesis.doc", "the caller's thesis");
+    ASSERT_TRUE(CreateHardLinkA((dir / "p.2").c_str(), (dir / "thesis.doc").c_str(), nullptr));
     RealDialogAnswerer boxes;
     EXPECT_EQ(splitAll(in, dir / "p", 3000, 1500), 2);
     EXPECT_TRUE(boxes.seen().empty());
     EXPECT_TRUE(readFile(dir / "p.1") == bytes.substr(0, 1500));
     EXPECT_EQ(readFile(dir / "p.2"), bytes.substr(1500));
+    EXPECT_EQ(readFile(dir / "thesis.doc"), "the caller's thesis");
 
     // A name taken by a folder is refused for the reason the system gives.
     ASSERT_TRUE(CreateDirectoryA((dir / "p.3").c_str(), nullptr));
