@@ -100,13 +100,19 @@ DiskVerdict checkDisk(const SplitJob& job, const DiskPlace& place, DiskView& vie
         verdict.pieceCount = takes.pieceCount;
         return verdict;
     };
+    // What touches the folder runs while the window answers: in a folder of
+    // thousands of files, even asking for a name that is not there takes time.
     const int lastLooked = job.deletePartial ? kMaxPieces : pieces.count;
     FolderSurvey survey;
-    view.whileWindowAnswers([&] { survey = surveyFolder(out, place.firstPiece, lastLooked, job.deletePartial); },
-                            [] {});
+    std::string inTheWay;
+    view.whileWindowAnswers(
+        [&] {
+            survey = surveyFolder(out, place.firstPiece, lastLooked, job.deletePartial);
+            if (survey.unlisted.empty()) inTheWay = nameInTheWay(out.folder(), out.names(place.firstPiece, pieces.count));
+        },
+        [] {});
     if (!survey.unlisted.empty())
         return against(Kind::kRefused, folderUnlistedText(out.folder(), survey.unlisted), Severity::kWarning);
-    const std::string inTheWay = nameInTheWay(out.folder(), out.names(place.firstPiece, pieces.count));
     if (!inTheWay.empty()) return against(Kind::kRefused, inTheWay, Severity::kWarning);
     if (!survey.otherOwners.empty() &&
         !view.ask({Question::Kind::kReplace, replaceQuestion(out.folder(), survey.otherOwners, out.target())}))
@@ -118,8 +124,13 @@ DiskVerdict checkDisk(const SplitJob& job, const DiskPlace& place, DiskView& vie
     // would write through a link into a file elsewhere.
     for (const auto* names : {&survey.earlierOwn, &survey.otherFiles, &survey.usersOwn})
         addNamesOnce(takes.removeFirst, *names);
-    if (job.deletePartial) addNamesOnce(takes.removeFirst, oldPiecesIn(out, place.firstPiece));
-    const int64_t freeBytes = freeBytesIn(out.folder()) + bytesOf(out, takes.removeFirst);
+    int64_t freeBytes = 0;
+    view.whileWindowAnswers(
+        [&] {
+            if (job.deletePartial) addNamesOnce(takes.removeFirst, oldPiecesIn(out, place.firstPiece));
+            freeBytes = freeBytesIn(out.folder()) + bytesOf(out, takes.removeFirst);
+        },
+        [] {});
     const int64_t room = roomAsked(job, place, pieces);
     if (room > freeBytes)
         return against(Kind::kTooSmall,

@@ -66,7 +66,8 @@ Outcome checkNames(Preparing& p) {
     step(140);
     const SplitOutputs& out = p.job.outputs;
     // Nothing may delete or overwrite the input itself, whatever path reaches it.
-    const std::string clash = inputTargetClash(p.job, p.choices.inDir, p.choices.inFileName);
+    std::string clash;
+    p.view.whileWindowAnswers([&] { clash = inputTargetClash(p.job, p.choices.inDir, p.choices.inFileName); }, [] {});
     if (!clash.empty()) return refusal(Reason::kChoices, clash, Severity::kWarning);
     // Only another name helps for the rest. The piece count is not known yet:
     // every piece number the run may write.

@@ -132,11 +132,18 @@ private:
         step(537);
         if (!input_.held())
             return RunOutcome{Kind::kRefused, inputNotOpenText(job_.inPath), Severity::kError};
-        const std::string refused = clearNames(job_, job_.removeFirst);
+        const std::string refused = cleared(job_.removeFirst);
         if (!refused.empty())
             return RunOutcome{Kind::kRefused, beforeTheFirstByteText(refused), Severity::kError};
         step(500);
         return std::nullopt;
+    }
+
+    // What goes first removed while the window answers; why one would not go.
+    std::string cleared(const std::vector<std::string>& names) {
+        std::string refused;
+        view_.whileWindowAnswers([&] { refused = clearNames(job_, names); }, [] {});
+        return refused;
     }
 
     // Hashes run off the window's thread, beside the copy of the next piece;
@@ -210,7 +217,7 @@ private:
             job_.pieceCount = disk.pieceCount;
             end_ = start_ + job_.pieceSize;
         }
-        const std::string refused = clearNames(job_, disk.removeFirst);
+        const std::string refused = cleared(disk.removeFirst);
         if (!refused.empty())
             return RunOutcome{Kind::kRefused, stoppedAfterPauseText(refused), Severity::kError};
         view_.working(true);

@@ -28,6 +28,7 @@ struct FakeViews : split::PrepareView, split::RunView {
     std::deque<bool> answers;
     std::function<void(const std::string&)> moment = [](const std::string&) {};
     int calls = 0;
+    bool running = false;
 
     bool ask(const split::Question& q) override {
         shown.push_back(q.text);
@@ -37,7 +38,8 @@ struct FakeViews : split::PrepareView, split::RunView {
     }
     void outputAccepted() override {}
     void equalPiecesChosen(int64_t) override {}
-    void showStatus(const std::string&) override {}
+    // Calls are counted from the run's start on.
+    void showStatus(const std::string& text) override { running |= text == split::kStatusReading; }
     void showRunProgress(int64_t, int64_t) override {}
     void doEvents() override { moment(shown.empty() ? "events" : "events after pause"); }
     bool pauseWanted() const override { return true; }
@@ -48,7 +50,7 @@ struct FakeViews : split::PrepareView, split::RunView {
     void working(bool) override {}
     void whileWindowAnswers(const std::function<void()>& work, const std::function<void()>&) override {
         work();
-        moment("call " + std::to_string(++calls));
+        if (running) moment("call " + std::to_string(++calls));
     }
     bool windowGone() const override { return false; }
 };
