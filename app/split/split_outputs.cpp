@@ -78,7 +78,7 @@ std::vector<std::string> SplitOutputs::names(int firstPiece, int lastPiece) cons
 }
 
 bool SplitOutputs::batchText(int pieceCount, std::string& oemText) const {
-    return batchFileText(pieceStem_, batchStem_, extension_, pieceCount, oemText);
+    return batchFileText(pieceStem_, batchStem_, extension_, checksumName(), pieceCount, oemText);
 }
 
 std::string SplitOutputs::joinerText(const KitContents& kit) const { return joinerScript(kit); }
