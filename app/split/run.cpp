@@ -60,7 +60,12 @@ public:
         file.write(text);
         file.close();
     }
-    void keep() { done_ = true; }
+    // Each record on its disk before the user is told it is there.
+    void keep() {
+        for (const std::string& path : written_)
+            if (!platform::flushToDisk(path)) throw platform::RuntimeError(platform::kDeviceIo);
+        done_ = true;
+    }
 
 private:
     const SplitOutputs& outputs_;
@@ -177,6 +182,14 @@ private:
         if (!notWhole.empty())
             return inputChanged(job_) ? inputChangedUnlessGone()
                                       : Stop(RunOutcome{Kind::kPieceFailed, notWhole, platform::kCritical});
+        // On its disk before a pause box or the success box can tell the user it is there.
+        bool flushed = false;
+        view_.whileWindowAnswers([&] { flushed = platform::flushToDisk(piece); }, [] {});
+        if (Stop stop = gone()) return stop;
+        if (!flushed) {
+            platform::deleteFileQuietly(piece);
+            return RunOutcome{Kind::kPieceFailed, pieceNotFlushedText(piece), platform::kCritical};
+        }
         step(575);
         // The last pieces may reach past the input's end: they hold what is left.
         const int64_t first = std::min(start_, job_.fileSize), last = std::min(end_, job_.fileSize);
