@@ -87,14 +87,16 @@ struct BatchWriter {
     std::string q(const std::string& name) const { return "\"" + name + "\""; }
     std::string piece(int n) const { return q(names.stem + ".S" + platform::twoDigits(n)); }
     std::string temp() const { return q(names.target + ".%r%.tmp"); }
+    // certutil's answer, read from a file: a for /f over a command starts
+    // two programs, which took four times as long.
+    std::string answer() const { return q(names.target + ".%r%.hash"); }
     void line(const std::string& l) { text += l + "\r\n"; }
 
-    // Sets h to the SHA-256 certutil gives for `file` (its second line), when
-    // the check can run (c).
+    // Has certutil hash `file` into answer(), when the check can run (c); an
+    // empty file, which certutil refuses, has its hash in h at once.
     void hashOf(const std::string& file) {
         line("if defined c for %%f in (" + file + ") do if %%~zf==0 (set h=" + kEmptySha256 +
-             ") else for /f \"skip=1 delims=\" %%a in ('%SystemRoot%\\System32\\certutil.exe -hashfile %%f SHA256')"
-             " do if not defined h set \"h=%%a\"");
+             ") else %SystemRoot%\\System32\\certutil.exe -hashfile %%f SHA256 >" + answer());
     }
     // The list's line for it: the pieces' lines in order, then the whole file's.
     static std::string skip(int lineNo) { return lineNo ? "\"skip=" + std::to_string(lineNo) + "\"" : "\"\""; }
@@ -121,21 +123,23 @@ bool batchFileText(const std::string& pieceStem, const std::string& batchStem, c
     w.line("setlocal");
     w.line("pushd \"%~dp0\"");
     if (!names.prelude.empty()) w.line(names.prelude);
-    w.line("set e=0& set m=& set d=& set h=& set c=");
+    w.line("set e=0& set m=& set d=& set h=& set c=& set r=");
     for (int n = 1; n <= std::max(pieceCount, 1); ++n)
         w.line("if not exist " + w.piece(n) + " echo Missing: " + w.piece(n) + "& set m=1");
     w.line("if defined m (echo Pieces are missing: nothing was written.& goto fail)");
     w.line("if exist " + w.q(names.target + "\\*") + " (echo " + goal + " is a folder: nothing was written.& goto fail)");
-    w.line("if exist \"%SystemRoot%\\System32\\certutil.exe\" if exist " + list + " set c=1");
+    w.line(":temp");
+    w.line("set r=%random%");
+    w.line("if exist " + w.temp() + " goto temp");
+    w.line("if exist " + w.answer() + " goto temp");
+    w.line("if exist \"%SystemRoot%\\System32\\certutil.exe\" set c=1");
+    w.line("if not exist " + list + " set c=");
     for (int n = 1; n <= std::max(pieceCount, 1); ++n) {
         w.hashOf(w.piece(n));
         w.line("call :same " + BatchWriter::skip(n - 1));
         w.line("if errorlevel 1 echo Damaged: " + w.piece(n) + " does not match its SHA-256");
     }
     w.line("if defined d (echo Pieces are damaged: nothing was written.& goto fail)");
-    w.line(":temp");
-    w.line("set r=%random%");
-    w.line("if exist " + w.temp() + " goto temp");
 
     // The copy lines, each within the interpreter's line as it reads it:
     // with the batch file's own name put in (counted in bytes, which is
@@ -178,6 +182,7 @@ bool batchFileText(const std::string& pieceStem, const std::string& batchStem, c
     w.line(":fail");
     w.line("set e=1");
     w.line(":end");
+    w.line("if exist " + w.answer() + " del " + w.answer());
     // Started by a double-click, the window would close before the outcome
     // could be read: the interpreter then runs /c ""<this file's path>" ".
     // Where cmdcmdline is not there at all, its text after ":" is left
@@ -188,10 +193,13 @@ bool batchFileText(const std::string& pieceStem, const std::string& batchStem, c
     w.line("if /i \"%q:*/c =%\"==\"%f%\" pause");
     w.line("popd");
     w.line("exit /b %e%");
-    // Compares h with the hash on a line of the list; a certutil that gave
-    // no hash leaves the rest unchecked.
+    // Compares h, else certutil's second line, with the hash on a line of the
+    // list; a certutil that gave no hash leaves the rest unchecked.
     w.line(":same");
+    w.line("if not defined c exit /b 0");
     w.line("set w=");
+    w.line("if not defined h for /f \"usebackq skip=1 delims=\" %%a in (" + w.answer() +
+           ") do if not defined h set \"h=%%a\"");
     w.line("if not defined h set c=& exit /b 0");
     w.line("for /f \"usebackq %~1 tokens=1\" %%a in (" + list + ") do if not defined w set \"w=%%a\"");
     w.line("set \"h=%h: =%\"");

@@ -50,13 +50,13 @@ public:
         if (!done_)
             for (const std::string& path : written_) platform::deleteFileQuietly(path);
     }
-    // Creating is step createStep, writing writeStep.
-    void write(const std::string& name, const std::string& text, long createStep, long writeStep) {
-        const std::string path = outputs_.path(name);
-        step(createStep);
+    void write(RecordKind kind, const std::string& text) {
+        const std::string path = outputs_.path(outputs_.recordName(kind));
+        const SplitOutputs::Steps steps = SplitOutputs::recordSteps(kind);
+        step(steps.create);
         platform::OutputFile file(path);
         written_.push_back(path);
-        step(writeStep);
+        step(steps.write);
         file.write(text);
         file.close();
     }
@@ -79,15 +79,17 @@ void writeRecords(const SplitJob& job, const KitContents& kit, RunView& view, Ru
     result.batchPath = out.path(out.batchName());
     step(655);
     view.doEvents();
-    // The command interpreter reads batch files in the OEM code page.
-    std::string text;
-    result.batchWritten = out.batchText(job.pieceCount, text);
     RecordWriter records(out);
-    if (result.batchWritten) records.write(out.batchName(), text, 660, 710);
-    step(720);
-    view.doEvents();
-    records.write(out.joinerName(), out.joinerText(kit), 733, 733);
-    records.write(out.checksumName(), out.checksumText(kit), 733, 733);
+    for (RecordKind kind : SplitOutputs::recordKinds()) {
+        std::string text;
+        const bool named = out.recordText(kind, kit, text);
+        if (named) records.write(kind, text);
+        if (kind != RecordKind::kBatch) continue;
+        // Only the batch file may have no way to name the files.
+        result.batchWritten = named;
+        step(720);
+        view.doEvents();
+    }
     records.keep();
 }
 
