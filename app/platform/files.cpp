@@ -119,8 +119,8 @@ bool flushToDisk(const std::string& path) {
     if (flushWatcher()) flushWatcher()(path);
     QuietDriveErrors quiet;
     // Any handle that may write flushes what the system holds of the file.
-    HANDLE h = CreateFileW(longPath(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+    HANDLE h = CreateFileW(longPath(path).c_str(), GENERIC_WRITE, share, nullptr, OPEN_EXISTING, 0, nullptr);
     if (h == INVALID_HANDLE_VALUE) return false;
     const bool flushed = FlushFileBuffers(h) != 0;
     return CloseHandle(h) && flushed;

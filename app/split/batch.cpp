@@ -127,7 +127,8 @@ bool batchFileText(const std::string& pieceStem, const std::string& batchStem, c
     for (int n = 1; n <= std::max(pieceCount, 1); ++n)
         w.line("if not exist " + w.piece(n) + " echo Missing: " + w.piece(n) + "& set m=1");
     w.line("if defined m (echo Pieces are missing: nothing was written.& goto fail)");
-    w.line("if exist " + w.q(names.target + "\\*") + " (echo " + goal + " is a folder: nothing was written.& goto fail)");
+    w.line("if exist " + w.q(names.target + "\\*") + " (echo " + goal +
+           " is a folder: nothing was written.& goto fail)");
     w.line(":temp");
     w.line("set r=%random%");
     w.line("if exist " + w.temp() + " goto temp");

@@ -53,7 +53,8 @@ int main() {
         shown = hex;
     }
     if (form == "german")
-        say("SHA256-Hash von Datei:\r\n" + shown + "\r\nCertUtil: -hashfile-Befehl wurde erfolgreich ausgef\x81hrt.\r\n");
+        say("SHA256-Hash von Datei:\r\n" + shown +
+            "\r\nCertUtil: -hashfile-Befehl wurde erfolgreich ausgef\x81hrt.\r\n");
     else
         say("SHA256 hash of file:\r\n" + shown + "\r\nCertUtil: -hashfile command completed successfully.\r\n");
     return 0;

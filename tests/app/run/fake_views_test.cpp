@@ -176,8 +176,8 @@ TEST(RunThroughFakeViews, EveryWayAPausedRunEnds) {
         }
         EXPECT_EQ(fileExists(disk.out + "\\film.bat"), row.kind == Kind::kCompleted);
         if (row.kind == Kind::kCompleted) {
-            EXPECT_EQ(flushed, (std::vector<std::string>{"film.S01", "pause", "film.S02", "pause", "film.S03", "film.bat",
-                                                         "film.sh", "film.avi.sha256"}));
+            EXPECT_EQ(flushed, (std::vector<std::string>{"film.S01", "pause", "film.S02", "pause", "film.S03",
+                                                         "film.bat", "film.sh", "film.avi.sha256"}));
             EXPECT_EQ(readFile(disk.out + "\\film.S03"), input.substr(2000));
         } else if (row.answers == std::deque<bool>{false} && fileExists(disk.out + "\\film.S03")) {
             EXPECT_EQ(readFile(disk.out + "\\film.S03"), "mine");

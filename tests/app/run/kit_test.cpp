@@ -70,7 +70,8 @@ void receive(const std::string& out, const std::string& folder, const std::vecto
              const std::string& leave = "") {
     ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
     for (const std::string& f : files) {
-        if (f != leave) ASSERT_TRUE(CopyFileA((out + "\\" + f).c_str(), (folder + "\\" + f).c_str(), TRUE)) << f;
+        if (f == leave) continue;
+        ASSERT_TRUE(CopyFileA((out + "\\" + f).c_str(), (folder + "\\" + f).c_str(), TRUE)) << f;
     }
 }
 

@@ -133,7 +133,8 @@ int runBatch(const std::string& folder, const std::string& batchName, std::strin
     char temp[MAX_PATH], outPath[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
     GetTempFileNameA(temp, "cmd", 0, outPath);
-    HANDLE in = CreateFileA("NUL", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit, OPEN_EXISTING, 0, nullptr);
+    HANDLE in =
+        CreateFileA("NUL", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit, OPEN_EXISTING, 0, nullptr);
     HANDLE out = CreateFileA(outPath, GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
     STARTUPINFOA si = {};
     si.cb = sizeof si;
