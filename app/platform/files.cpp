@@ -119,6 +119,26 @@ bool deleteFileQuietly(const std::string& path) {
     return DeleteFileW(longPath(path).c_str()) != 0;
 }
 
+namespace {
+std::function<void(const std::string&)>& flushWatcher() {
+    static std::function<void(const std::string&)> watcher;
+    return watcher;
+}
+}  // namespace
+
+void watchFlushes(std::function<void(const std::string&)> watcher) { flushWatcher() = std::move(watcher); }
+
+bool flushToDisk(const std::string& path) {
+    if (flushWatcher()) flushWatcher()(path);
+    QuietDriveErrors quiet;
+    // Any handle that may write flushes what the system holds of the file.
+    const DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+    HANDLE h = CreateFileW(longPath(path).c_str(), GENERIC_WRITE, share, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    const bool flushed = FlushFileBuffers(h) != 0;
+    return CloseHandle(h) && flushed;
+}
+
 Removal removeName(const std::string& path) {
     QuietDriveErrors quiet;
     const std::wstring wide = longPath(path);

@@ -80,6 +80,15 @@ private:
 // Deletes a file; failures are the caller's to ignore.
 bool deleteFileQuietly(const std::string& path);
 
+// Has the system write what it still holds of a file to its disk: a
+// removable drive with write caching keeps it in memory after it is closed,
+// and is pulled out when the user is told the file is there. False when the
+// file cannot be opened for it or the disk does not take it.
+bool flushToDisk(const std::string& path);
+// Tests see each path given to flushToDisk before it is flushed; an empty
+// function stops it.
+void watchFlushes(std::function<void(const std::string&)> watcher);
+
 // Removes the name of a file (a link's own name, never what it leads to);
 // kGone also when nothing was there. kStillTaken: removed, but the name stays
 // until a program that holds the file open (allowing its deletion) lets go.

@@ -257,4 +257,8 @@ std::string pieceWrongLengthText(const std::string& path, uint64_t written, uint
            kStoppedWithoutBatch;
 }
 
+std::string pieceNotFlushedText(const std::string& path) {
+    return "The piece " + path + " could not be written to its disk, so it was deleted." + kStoppedWithoutBatch;
+}
+
 }  // namespace split

@@ -95,6 +95,7 @@ std::string nameWithoutFormMessage(const std::string& fileName);
 // A piece that the library reported written but the disk does not hold whole.
 std::string pieceNotOnDiskText(const std::string& path);
 std::string pieceWrongLengthText(const std::string& path, uint64_t written, uint64_t length);
+std::string pieceNotFlushedText(const std::string& path);
 // After a pause: the output folder is not on the new disk (Yes creates it).
 std::string folderMissingQuestion(const std::string& folder);
 // Why a run stopped after a pause, and that no batch file was written.

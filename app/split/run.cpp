@@ -50,17 +50,22 @@ public:
         if (!done_)
             for (const std::string& path : written_) platform::deleteFileQuietly(path);
     }
-    // Creating is step createStep, writing writeStep.
-    void write(const std::string& name, const std::string& text, long createStep, long writeStep) {
-        const std::string path = outputs_.path(name);
-        step(createStep);
+    void write(RecordKind kind, const std::string& text) {
+        const std::string path = outputs_.path(outputs_.recordName(kind));
+        const SplitOutputs::Steps steps = SplitOutputs::recordSteps(kind);
+        step(steps.create);
         platform::OutputFile file(path);
         written_.push_back(path);
-        step(writeStep);
+        step(steps.write);
         file.write(text);
         file.close();
     }
-    void keep() { done_ = true; }
+    // Each record on its disk before the user is told it is there.
+    void keep() {
+        for (const std::string& path : written_)
+            if (!platform::flushToDisk(path)) throw platform::RuntimeError(platform::kDeviceIo);
+        done_ = true;
+    }
 
 private:
     const SplitOutputs& outputs_;
@@ -74,15 +79,17 @@ void writeRecords(const SplitJob& job, const KitContents& kit, RunView& view, Ru
     result.batchPath = out.path(out.batchName());
     step(655);
     view.doEvents();
-    // The command interpreter reads batch files in the OEM code page.
-    std::string text;
-    result.batchWritten = out.batchText(job.pieceCount, text);
     RecordWriter records(out);
-    if (result.batchWritten) records.write(out.batchName(), text, 660, 710);
-    step(720);
-    view.doEvents();
-    records.write(out.joinerName(), out.joinerText(kit), 733, 733);
-    records.write(out.checksumName(), out.checksumText(kit), 733, 733);
+    for (RecordKind kind : SplitOutputs::recordKinds()) {
+        std::string text;
+        const bool named = out.recordText(kind, kit, text);
+        if (named) records.write(kind, text);
+        if (kind != RecordKind::kBatch) continue;
+        // Only the batch file may have no way to name the files.
+        result.batchWritten = named;
+        step(720);
+        view.doEvents();
+    }
     records.keep();
 }
 
@@ -181,6 +188,14 @@ private:
         if (!notWhole.empty())
             return inputChanged(job_) ? inputChangedUnlessGone()
                                       : Stop(RunOutcome{Kind::kPieceFailed, notWhole, Severity::kError});
+        // On its disk before a pause box or the success box can tell the user it is there.
+        bool flushed = false;
+        view_.whileWindowAnswers([&] { flushed = platform::flushToDisk(piece); }, [] {});
+        if (Stop stop = gone()) return stop;
+        if (!flushed) {
+            platform::deleteFileQuietly(piece);
+            return RunOutcome{Kind::kPieceFailed, pieceNotFlushedText(piece), Severity::kError};
+        }
         step(575);
         // The last pieces may reach past the input's end: they hold what is left.
         const int64_t first = std::min(start_, job_.fileSize), last = std::min(end_, job_.fileSize);

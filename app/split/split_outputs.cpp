@@ -19,23 +19,40 @@ SplitOutputs::SplitOutputs(const std::string& folder, const std::string& inFileN
 namespace {
 
 // The records, each once: how its name ends, whether the name starts with
-// the batch stem or the whole input's name, what it is, and how its text is
-// read back as this program's own.
+// the batch stem or the whole input's name, what it is, how its text is
+// written (and the steps of that) and how it is read back as this program's own.
 struct RecordRow {
     RecordKind kind;
     const wchar_t* ending;
     bool namedByTarget;
     const char* description;
+    bool (*write)(const SplitOutputs& outputs, const KitContents& kit, std::string& text);
+    SplitOutputs::Steps steps;
     bool (*read)(const std::string& bytes, const std::wstring& ownStem, SplitRecord& record);
 };
 
 const RecordRow kRecords[] = {
-    {RecordKind::kBatch, L".bat", false, "batch file", readBatchRecord},
+    {RecordKind::kBatch, L".bat", false, "batch file",
+     [](const SplitOutputs& out, const KitContents& kit, std::string& text) {
+         return batchFileText(out.pieceStem(), out.batchStem(), out.extension(), out.checksumName(),
+                              static_cast<int>(kit.pieceNames.size()), text);
+     },
+     {660, 710}, readBatchRecord},
     {RecordKind::kJoiner, L".sh", false, "joiner script",
+     [](const SplitOutputs&, const KitContents& kit, std::string& text) {
+         text = joinerScript(kit);
+         return true;
+     },
+     {733, 733},
      [](const std::string& bytes, const std::wstring&, SplitRecord& record) {
          return readJoinerRecord(bytes, record);
      }},
     {RecordKind::kChecksums, L".sha256", true, "checksum file",
+     [](const SplitOutputs&, const KitContents& kit, std::string& text) {
+         text = checksumText(kit);
+         return true;
+     },
+     {733, 733},
      [](const std::string& bytes, const std::wstring&, SplitRecord& record) {
          return readChecksumRecord(bytes, record);
      }},
@@ -77,13 +94,12 @@ std::vector<std::string> SplitOutputs::names(int firstPiece, int lastPiece) cons
     return all;
 }
 
-bool SplitOutputs::batchText(int pieceCount, std::string& oemText) const {
-    return batchFileText(pieceStem_, batchStem_, extension_, pieceCount, oemText);
+bool SplitOutputs::recordText(RecordKind kind, const KitContents& kit, std::string& text) const {
+    text.clear();
+    return rowOf(kind).write(*this, kit, text);
 }
 
-std::string SplitOutputs::joinerText(const KitContents& kit) const { return joinerScript(kit); }
-
-std::string SplitOutputs::checksumText(const KitContents& kit) const { return split::checksumText(kit); }
+SplitOutputs::Steps SplitOutputs::recordSteps(RecordKind kind) { return rowOf(kind).steps; }
 
 int64_t SplitOutputs::recordsLength(int pieceCount, int64_t pieceSize, int64_t fileSize) const {
     const std::string anyHash(64, '0');
@@ -98,9 +114,12 @@ int64_t SplitOutputs::recordsLength(int pieceCount, int64_t pieceSize, int64_t f
         kit.pieces.push_back(PieceDigest{size, anyHash});
     }
     kit.wholeHex = anyHash;
-    std::string batch;
-    batchText(pieceCount, batch);
-    return static_cast<int64_t>(batch.size() + joinerText(kit).size() + checksumText(kit).size());
+    int64_t bytes = 0;
+    for (RecordKind kind : recordKinds()) {
+        std::string text;
+        if (recordText(kind, kit, text)) bytes += static_cast<int64_t>(text.size());
+    }
+    return bytes;
 }
 
 namespace {

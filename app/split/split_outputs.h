@@ -20,8 +20,8 @@ struct SplitRecord {
 };
 
 // The files besides the pieces that each split writes, in the order written.
-// A new one is a new row in split_outputs.cpp (its name, its description and
-// its reader) and its writer in run's writeRecords.
+// A new one is a new row in split_outputs.cpp: its name, its description,
+// its writer and its reader.
 enum class RecordKind { kBatch, kJoiner, kChecksums };
 
 class SplitOutputs {
@@ -35,6 +35,7 @@ public:
     const std::string& target() const { return target_; }
     const std::string& pieceStem() const { return pieceStem_; }
     const std::string& batchStem() const { return batchStem_; }
+    const std::string& extension() const { return extension_; }
 
     std::string pieceName(int n) const { return split::pieceName(pieceStem_, n); }
     std::string recordName(RecordKind kind) const;
@@ -58,13 +59,17 @@ public:
     std::vector<std::string> names(int firstPiece, int lastPiece) const;
     std::vector<std::string> records() const;
 
-    // The texts, for the kit's contents and pieceCount pieces. batchText is
-    // false, with no text, when no batch file can name the files.
-    bool batchText(int pieceCount, std::string& oemText) const;
-    std::string joinerText(const KitContents& kit) const;
-    std::string checksumText(const KitContents& kit) const;
+    // A record's text for the kit's contents (its pieces as named there);
+    // false, with no text, where the record cannot name the files (a batch
+    // file, where a name has no form in the interpreter's code page).
+    bool recordText(RecordKind kind, const KitContents& kit, std::string& text) const;
+    // The steps the error report names for creating and writing it.
+    struct Steps {
+        long create, write;
+    };
+    static Steps recordSteps(RecordKind kind);
     // The bytes the records of a split into pieceCount pieces take, counted
-    // from the texts themselves (every hash is as long as any other).
+    // from their texts (every hash is as long as any other).
     int64_t recordsLength(int pieceCount, int64_t pieceSize, int64_t fileSize) const;
 
     // Reads the file `name` in `folder` as one of this program's records

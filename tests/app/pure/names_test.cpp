@@ -12,12 +12,28 @@
 using namespace split;
 
 namespace {
-// The batch file's one line, without its CR LF.
-std::string lineFor(const std::string& fileName, int count) {
+// The batch file's copy lines, each ended by CR LF, without their common tail;
+// any other line of the text begins with "set" or the line "n" set.
+bool copyLines(const std::string& fileName, int count, std::string& lines, size_t maxLine = kMaxBatchLine) {
     std::string text;
-    EXPECT_TRUE(batchFileText(pieceStem(fileName), batchStem(fileName), extension(fileName), count, text));
-    EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
-    return text.substr(0, text.size() - 2);
+    lines.clear();
+    if (!batchFileText(pieceStem(fileName), batchStem(fileName), extension(fileName), fileName + ".sha256", count,
+                       text, maxLine))
+        return false;
+    const std::string tail = " >nul\r\n";
+    for (size_t at = 0, end; (end = text.find("\r\n", at)) != std::string::npos; at = end + 2) {
+        const std::string line = text.substr(at, end + 2 - at);
+        if (line.rfind("copy ", 0) == 0 && line.size() > tail.size() && line.substr(line.size() - tail.size()) == tail)
+            lines += line.substr(0, line.size() - tail.size()) + "\r\n";
+        else if (line.rfind("set \"n=", 0) == 0)
+            lines += line;
+    }
+    return true;
+}
+std::string lineFor(const std::string& fileName, int count) {
+    std::string lines;
+    EXPECT_TRUE(copyLines(fileName, count, lines));
+    return lines.substr(0, lines.size() - 2);
 }
 }  // namespace
 
@@ -50,14 +66,15 @@ TEST(NamesStems, PieceAndBatchStems) {
 }
 
 TEST(NamesBatchLine, Lines) {
-    EXPECT_EQ(lineFor("movie.avi", 3), "copy \"movie.S01\" /b  + \"movie.S02\" /b  + \"movie.S03\" /b \"movie.avi\"");
-    EXPECT_EQ(lineFor("README", 2), "copy \"RE.S01\" /b  + \"RE.S02\" /b \"README\"");
-    EXPECT_EQ(lineFor("movie.avi", 0), "copy \"movie.S01\" /b \"movie.avi\"");
-    EXPECT_EQ(lineFor("100%.txt", 2), "copy \"100%%.S01\" /b  + \"100%%.S02\" /b \"100%%.txt\"");
+    EXPECT_EQ(lineFor("movie.avi", 3),
+              "copy \"movie.S01\" /b  + \"movie.S02\" /b  + \"movie.S03\" /b \"movie.avi.%r%.tmp\"");
+    EXPECT_EQ(lineFor("README", 2), "copy \"RE.S01\" /b  + \"RE.S02\" /b \"README.%r%.tmp\"");
+    EXPECT_EQ(lineFor("movie.avi", 0), "copy \"movie.S01\" /b \"movie.avi.%r%.tmp\"");
+    EXPECT_EQ(lineFor("100%.txt", 2), "copy \"100%%.S01\" /b  + \"100%%.S02\" /b \"100%%.txt.%r%.tmp\"");
     std::string twelve = lineFor("archive.tar.gz", 12);
     EXPECT_EQ(twelve.rfind("copy \"archive.ta.S01\" /b  + \"archive.ta.S02\" /b ", 0), 0u);
     EXPECT_NE(twelve.find(" + \"archive.ta.S09\" /b  + \"archive.ta.S10\" /b  + \"archive.ta.S11\" /b  + "
-                          "\"archive.ta.S12\" /b \"archive.tar.gz\""),
+                          "\"archive.ta.S12\" /b \"archive.tar.gz.%r%.tmp\""),
               std::string::npos);
     size_t joins = 0;
     for (size_t at = twelve.find(" + "); at != std::string::npos; at = twelve.find(" + ", at + 1)) ++joins;
@@ -110,16 +127,16 @@ TEST(NamesMessages, SuccessTexts) {
 
 TEST(NamesBatch, OneLineWhereItFitsSeveralWhereNot) {
     std::string text;
-    ASSERT_TRUE(batchFileText("movie", "movie", ".avi", 3, text));
-    EXPECT_EQ(text, "copy \"movie.S01\" /b  + \"movie.S02\" /b  + \"movie.S03\" /b \"movie.avi\"\r\n");
+    ASSERT_TRUE(copyLines("movie.avi", 3, text));
+    EXPECT_EQ(text, "copy \"movie.S01\" /b  + \"movie.S02\" /b  + \"movie.S03\" /b \"movie.avi.%r%.tmp\"\r\n");
 
-    // A short limit shows the layout of a batch file too long for one line.
-    ASSERT_TRUE(batchFileText("m%", "m%", ".avi", 5, text, 50));
+    // A short limit shows the layout of copy lines too long for one.
+    ASSERT_TRUE(copyLines("m%.avi", 5, text, 70));
     EXPECT_EQ(text,
-              "copy \"m%%.S01\" /b  + \"m%%.S02\" /b \"m%%.avi\"\r\n"
-              "copy \"m%%.avi\" /b  + \"m%%.S03\" /b \"m%%.avi\"\r\n"
-              "copy \"m%%.avi\" /b  + \"m%%.S04\" /b \"m%%.avi\"\r\n"
-              "copy \"m%%.avi\" /b  + \"m%%.S05\" /b \"m%%.avi\"\r\n");
+              "copy \"m%%.S01\" /b  + \"m%%.S02\" /b \"m%%.avi.%r%.tmp\"\r\n"
+              "copy \"m%%.avi.%r%.tmp\" /b  + \"m%%.S03\" /b \"m%%.avi.%r%.tmp\"\r\n"
+              "copy \"m%%.avi.%r%.tmp\" /b  + \"m%%.S04\" /b \"m%%.avi.%r%.tmp\"\r\n"
+              "copy \"m%%.avi.%r%.tmp\" /b  + \"m%%.S05\" /b \"m%%.avi.%r%.tmp\"\r\n");
 
     // Where the batch file's own name has no OEM form, the lines name it
     // through the interpreter ("%~n0"); the pieces' stem is cut from it by
@@ -129,27 +146,27 @@ TEST(NamesBatch, OneLineWhereItFitsSeveralWhereNot) {
         const char* text;
     };
     const SelfNamed selfNamed[] = {
-        {u8"東京タワー.mp4", "copy \"%~n0.S01\" /b  + \"%~n0.S02\" /b \"%~n0.mp4\"\r\n"},
-        {u8"东京.tar.gz", "copy \"%~n0.ta.S01\" /b  + \"%~n0.ta.S02\" /b \"%~n0.tar.gz\"\r\n"},
-        {u8"東京.7z", "@setlocal\r\n@set \"n=%~n0\"\r\ncopy \"%n:~0,1%.S01\" /b  + \"%n:~0,1%.S02\" /b \"%~n0.7z\"\r\n"},
-        {u8"😀x.ab", "@setlocal\r\n@set \"n=%~n0\"\r\ncopy \"%n:~0,2%.S01\" /b  + \"%n:~0,2%.S02\" /b \"%~n0.ab\"\r\n"},
-        {u8"€.b%", "copy \".S01\" /b  + \".S02\" /b \"%~n0.b%%\"\r\n"},
+        {u8"東京タワー.mp4", "copy \"%~n0.S01\" /b  + \"%~n0.S02\" /b \"%~n0.mp4.%r%.tmp\"\r\n"},
+        {u8"东京.tar.gz", "copy \"%~n0.ta.S01\" /b  + \"%~n0.ta.S02\" /b \"%~n0.tar.gz.%r%.tmp\"\r\n"},
+        {u8"東京.7z", "set \"n=%~n0\"\r\ncopy \"%n:~0,1%.S01\" /b  + \"%n:~0,1%.S02\" /b \"%~n0.7z.%r%.tmp\"\r\n"},
+        {u8"😀x.ab", "set \"n=%~n0\"\r\ncopy \"%n:~0,2%.S01\" /b  + \"%n:~0,2%.S02\" /b \"%~n0.ab.%r%.tmp\"\r\n"},
+        {u8"€.b%", "copy \".S01\" /b  + \".S02\" /b \"%~n0.b%%.%r%.tmp\"\r\n"},
     };
     for (const SelfNamed& c : selfNamed) {
-        ASSERT_TRUE(batchFileText(pieceStem(c.file), batchStem(c.file), extension(c.file), 2, text)) << c.file;
+        ASSERT_TRUE(copyLines(c.file, 2, text)) << c.file;
         EXPECT_EQ(text, c.text) << c.file;
         // Read back as the interpreter runs it, the lines name the real files.
         const std::wstring stem = platform::wideFromAnsi(batchStem(c.file));
         const std::wstring last = expandBatchLine(platform::wideFromAnsi(text.substr(text.rfind("copy"))), stem);
         EXPECT_NE(last.find(platform::wideFromAnsi(pieceStem(c.file)) + L".S02\" /b \"" +
-                            platform::wideFromAnsi(c.file) + L"\""),
+                            platform::wideFromAnsi(c.file) + L".%r%.tmp\""),
                   std::wstring::npos)
             << c.file;
     }
     // A name with no OEM form beyond the batch file's own, or a "%" in a
     // batch file's name without one: no text at all.
     for (const char* file : {u8"report.東京ab", u8"東京 100%.txt"}) {
-        EXPECT_FALSE(batchFileText(pieceStem(file), batchStem(file), extension(file), 2, text)) << file;
+        EXPECT_FALSE(copyLines(file, 2, text)) << file;
         EXPECT_EQ(text, "");
     }
 }

@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <variant>
 
 #include "app/run/split_files.h"
+#include "platform/files.h"
 #include "split/messages.h"
 #include "split/prepare.h"
 #include "split/run.h"
@@ -158,7 +160,13 @@ TEST(RunThroughFakeViews, EveryWayAPausedRunEnds) {
         RealDialogAnswerer libraryBoxes;
         FakeViews views;
         views.answers = row.answers;
-        views.moment = [&](const std::string& m) { row.change(m, disk); };
+        // Each piece and record is flushed to its disk before a pause box and the end.
+        std::vector<std::string> flushed;
+        platform::watchFlushes([&](const std::string& path) { flushed.push_back(path.substr(path.rfind('\\') + 1)); });
+        views.moment = [&](const std::string& m) {
+            if (m == "pause") flushed.push_back("pause");
+            row.change(m, disk);
+        };
         split::Preparation prep = split::prepareJob(choices, views);
         ASSERT_TRUE(std::holds_alternative<split::SplitJob>(prep));
         const split::RunOutcome run = split::runPieces(std::get<split::SplitJob>(prep), views);
@@ -175,8 +183,15 @@ TEST(RunThroughFakeViews, EveryWayAPausedRunEnds) {
         for (size_t i = 0; i < row.shown.size(); ++i)
             EXPECT_EQ(views.shown[i].rfind(row.shown[i], 0), 0u) << views.shown[i];
         EXPECT_EQ(libraryBoxes.seen().size(), row.libraryBox ? 1u : 0u);
+        platform::watchFlushes(nullptr);
+        const auto pause = std::find(flushed.begin(), flushed.end(), "pause");
+        if (pause != flushed.end()) {
+            EXPECT_EQ(std::vector<std::string>(flushed.begin(), pause), std::vector<std::string>{"film.S01"});
+        }
         EXPECT_EQ(fileExists(disk.out + "\\film.bat"), row.kind == Kind::kCompleted);
         if (row.kind == Kind::kCompleted) {
+            EXPECT_EQ(flushed, (std::vector<std::string>{"film.S01", "pause", "film.S02", "pause", "film.S03",
+                                                         "film.bat", "film.sh", "film.avi.sha256"}));
             EXPECT_EQ(readFile(disk.out + "\\film.S03"), input.substr(2000));
             for (const char* stale : {"\\film.S01", "\\film.S04"})
                 EXPECT_NE(fileExists(disk.out + stale) ? readFile(disk.out + stale) : "", "old") << stale;

@@ -227,7 +227,7 @@ TEST(TheUsersOwn, AFileThatWouldBeRebuiltOverItsOwnBatchFileIsRefused) {
     EXPECT_TRUE(choosingAFile(win.w()));
 
     // The rename it suggests is one that splits.
-    const std::string& text = win.boxes.texts()[0];
+    const std::string text = win.boxes.texts()[0];
     const size_t from = text.find("for example to ") + 15;
     ASSERT_NE(from, std::string::npos + 15) << text;
     const std::string renamed = text.substr(from, text.find(')', from) - from);

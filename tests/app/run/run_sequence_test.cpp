@@ -67,7 +67,7 @@ TEST(Run, StatusLineInOrderAndOnePauseBetweenTwoPieces) {
     EXPECT_FALSE(seen[0].splitEnabled);
     EXPECT_EQ(seen[0].splitCaption, "&Split files now!");
     // The success message comes once the batch file and the kit are there.
-    EXPECT_EQ(seen[1].files, withKit({"log.S01", "log.S02", "log.bat"}, "log", "log.txt"));
+    EXPECT_EQ(seen[1].files, withKit({"log.S01", "log.S02", "log.bat"}, "log.txt"));
 
     // The status line of the second click, from its start to the end of the run.
     auto reading = std::find(status.texts.begin(), status.texts.end(), "Reading...");
@@ -130,7 +130,7 @@ TEST(Run, PauseTickedDuringTheRunTakesEffectFromTheNextPiece) {
     EXPECT_EQ(seen[0].status, "File 1 Done! Reading...");
     EXPECT_EQ(seen[1].files, (std::vector<std::string>{"three.S01", "three.S02"}));
     EXPECT_EQ(seen[1].status, "File 2 Done! Reading...");
-    EXPECT_EQ(filesIn(out.path()), withKit({"three.S01", "three.S02", "three.S03", "three.bat"}, "three", "three.bin"));
+    EXPECT_EQ(filesIn(out.path()), withKit({"three.S01", "three.S02", "three.S03", "three.bat"}, "three.bin"));
 }
 
 TEST(Run, TenthPieceIsNamedS10AndCountedWithoutALeadingZero) {
@@ -147,7 +147,7 @@ TEST(Run, TenthPieceIsNamedS10AndCountedWithoutALeadingZero) {
     std::vector<std::string> expected;
     for (int n = 1; n <= 10; ++n) expected.push_back(pieceName("ten", n));
     expected.push_back("ten.bat");
-    EXPECT_EQ(filesIn(out.path()), withKit(expected, "ten", "ten.dat"));
+    EXPECT_EQ(filesIn(out.path()), withKit(expected, "ten.dat"));
     EXPECT_TRUE(fileExists(out / "ten.S10"));
     EXPECT_EQ(readFile(out / "ten.S10"), input.substr(900));
     EXPECT_EQ(readFile(out / "ten.S09"), input.substr(800, 100));
@@ -191,6 +191,6 @@ TEST(Run, AFolderChosenDuringTheRunNeitherMovesThePiecesNorStartsASecondRun) {
                                         "Operation Successful!\r\nUse: " + out.path() + "\\clip.bat to combine!"}));
     EXPECT_EQ(readFile(in / "clip.dat"), input);
     EXPECT_EQ(filesIn(in.path()), std::vector<std::string>{"clip.dat"});
-    EXPECT_EQ(filesIn(out.path()), withKit({"clip.S01", "clip.S02", "clip.S03", "clip.bat"}, "clip", "clip.dat"));
+    EXPECT_EQ(filesIn(out.path()), withKit({"clip.S01", "clip.S02", "clip.S03", "clip.bat"}, "clip.dat"));
     EXPECT_EQ(readFile(out / "clip.S01") + readFile(out / "clip.S02") + readFile(out / "clip.S03"), input);
 }

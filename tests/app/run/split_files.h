@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/support/splitter_window.h"
+#include "split/split_outputs.h"
 
 namespace testing_support {
 
@@ -45,12 +46,11 @@ inline std::string grouped(int64_t n) {
     return n < 0 ? "-" + out : out;
 }
 
-// The files a split leaves: those given, with the joiner and checksum file
-// of its batch stem and input name, sorted as filesIn() sorts.
-inline std::vector<std::string> withKit(std::vector<std::string> files, const std::string& batchStem,
-                                        const std::string& name) {
-    files.push_back(batchStem + ".sh");
-    files.push_back(name + ".sha256");
+// The files a split of `name` leaves: those given, with each record its
+// split writes (as SplitOutputs lists them), sorted as filesIn() sorts.
+inline std::vector<std::string> withKit(std::vector<std::string> files, const std::string& name) {
+    for (const std::string& record : split::SplitOutputs("C:\\", name).records())
+        if (std::find(files.begin(), files.end(), record) == files.end()) files.push_back(record);
     std::sort(files.begin(), files.end());
     return files;
 }

@@ -9,6 +9,7 @@
 #include "platform/controls.h"
 #include "platform/message_loop.h"
 #include "platform/program.h"
+#include "support/temp_dir.h"
 
 namespace testing_support {
 
@@ -124,21 +125,34 @@ LRESULT CALLBACK TextRecorder::proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM l
     return DefSubclassProc(hwnd, msg, wParam, lParam);
 }
 
-int runBatch(const std::string& folder, const std::string& batchName) {
+int runBatch(const std::string& folder, const std::string& batchName, std::string* output) {
     // cmd /c drops the first and last quotation marks where the name holds
     // "&" and the like: a second pair keeps the name whole.
     std::string command = "cmd.exe /c \"\"" + batchName + "\"\"";
+    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+    char temp[MAX_PATH], outPath[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    GetTempFileNameA(temp, "cmd", 0, outPath);
+    HANDLE in =
+        CreateFileA("NUL", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit, OPEN_EXISTING, 0, nullptr);
+    HANDLE out = CreateFileA(outPath, GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
     STARTUPINFOA si = {};
     si.cb = sizeof si;
-    si.dwFlags = STARTF_USESHOWWINDOW;
+    si.dwFlags = STARTF_USESHOWWINDOW | STARTF_USESTDHANDLES;
     si.wShowWindow = SW_HIDE;
+    si.hStdInput = in;
+    si.hStdOutput = si.hStdError = out;
     PROCESS_INFORMATION pi = {};
     std::vector<char> line(command.begin(), command.end());
     line.push_back('\0');
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, folder.c_str(), &si,
-                        &pi))
-        return -1;
-    WaitForSingleObject(pi.hProcess, 60000);
+    const BOOL started = CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
+                                       folder.c_str(), &si, &pi);
+    CloseHandle(in);
+    CloseHandle(out);
+    if (started) WaitForSingleObject(pi.hProcess, 60000);
+    if (output) *output = readFile(outPath);
+    DeleteFileA(outPath);
+    if (!started) return -1;
     DWORD code = 0;
     GetExitCodeProcess(pi.hProcess, &code);
     CloseHandle(pi.hThread);

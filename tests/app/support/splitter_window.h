@@ -122,8 +122,9 @@ inline std::string expectedReport(int number, const std::string& description, in
            ".\r\nPlease Send this info to: support@cleavo.example .\r\n";
 }
 
-// Runs a batch file with Wine's command interpreter in its own folder; returns
-// the interpreter's exit code.
-int runBatch(const std::string& folder, const std::string& batchName);
+// Runs a batch file with Wine's command interpreter in its own folder, with
+// nothing to read on its input; returns the interpreter's exit code, and what
+// it wrote into *output when given.
+int runBatch(const std::string& folder, const std::string& batchName, std::string* output = nullptr);
 
 }  // namespace testing_support
