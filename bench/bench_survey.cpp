@@ -62,6 +62,7 @@ double longestWait(const std::string& folder, const std::string& inDir) {
     choices.pieceCountText = "99";
     choices.typedSize = "1";
     Window window;
+    if (!window.hwnd) return -1;  // no display: nothing to answer
     window.last = Clock::now();
     const split::Preparation prep = split::prepareJob(choices, window);
     window.answered();
