@@ -11,14 +11,12 @@
 using namespace testing_support;
 
 namespace {
-// The program's settings file, removed before and after each test.
+// The program's settings files, beside it and the user's, removed before and after each test.
 struct SettingsFile {
     std::string path = settings::settingsPath(), user = settings::userSettingsPath();
-    SettingsFile() {
-        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);  // as a test that stopped short left it
-        DeleteFileA(path.c_str()), DeleteFileA(user.c_str());
-    }
-    ~SettingsFile() { DeleteFileA(path.c_str()), DeleteFileA(user.c_str()); }
+    SettingsFile() { SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL), remove(); }
+    ~SettingsFile() { remove(); }
+    void remove() const { DeleteFileA(path.c_str()), DeleteFileA(user.c_str()); }
     void write(const std::string& text) const { writeFile(path, text); }
 };
 }  // namespace
