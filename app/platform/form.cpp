@@ -140,8 +140,9 @@ void Form::create(HINSTANCE instance, int show) {
         registered = true;
     }
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-    hwnd_ = CreateWindowExA(0, kFormClass, style_.caption.c_str(), style, 0, 0, 100, 100, nullptr, nullptr, instance,
-                            this);
+    // Where the system puts a new window: on the monitor the program was started on.
+    hwnd_ = CreateWindowExA(0, kFormClass, style_.caption.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT, 100, 100,
+                            nullptr, nullptr, instance, this);
     if (!hwnd_) throw RuntimeError::fromWin32(GetLastError());
     if (!boxOwner()) setBoxOwner(hwnd_);  // the first window is the program's main one
     open_.push_back(this);
@@ -299,6 +300,7 @@ LRESULT Form::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_ACTIVATE: return onActivate(msg, wParam, lParam);
     case 0x02E0 /* WM_DPICHANGED */: return onDpiChanged(wParam, lParam);
     case WM_SETTINGCHANGE: return onSettingChange(msg, wParam, lParam);
+    case WM_DISPLAYCHANGE: return onDisplayChange();
     case WM_GETMINMAXINFO: return onGetMinMaxInfo(lParam);
     case WM_DROPFILES: return onDropFiles(reinterpret_cast<HDROP>(wParam));
     case WM_QUERYENDSESSION: return TRUE;
@@ -393,10 +395,11 @@ LRESULT Form::onDpiChanged(WPARAM wParam, LPARAM lParam) {
 }
 
 // "Make text bigger" changed: the window's text takes the new size, and the
-// controls the room their captions then need.
+// controls the room their captions then need. The taskbar moved or grew: the
+// window fits what it left.
 LRESULT Form::onSettingChange(UINT msg, WPARAM wParam, LPARAM lParam) {
     const int scale = textScalePercent();
-    if (scale != textScale_) {
+    if (scale != textScale_ || wParam == SPI_SETWORKAREA) {
         textScale_ = scale;
         layout();
         InvalidateRect(hwnd_, nullptr, TRUE);
@@ -404,8 +407,15 @@ LRESULT Form::onSettingChange(UINT msg, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(hwnd_, msg, wParam, lParam);
 }
 
-// Large text at a high DPI may need a window larger than the screen, which
-// the system would otherwise cut to the screen's size.
+// The screen took another size: the window fits it again.
+LRESULT Form::onDisplayChange() {
+    layout();
+    InvalidateRect(hwnd_, nullptr, TRUE);
+    return 0;
+}
+
+// Where even the least spacing leaves the window larger than the screen, the
+// system would otherwise cut it to the screen's size, over its captions.
 LRESULT Form::onGetMinMaxInfo(LPARAM lParam) {
     auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
     info->ptMaxTrackSize.x = std::max(info->ptMaxTrackSize.x, laidOut_.cx);

@@ -109,6 +109,7 @@ private:
     LRESULT onActivate(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT onDpiChanged(WPARAM wParam, LPARAM lParam);
     LRESULT onSettingChange(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT onDisplayChange();
     LRESULT onGetMinMaxInfo(LPARAM lParam);
     LRESULT onDropFiles(HDROP drop);
     LRESULT onSessionEnding();
@@ -122,10 +123,20 @@ private:
     struct Box {
         int left, top, right, bottom;  // pixels
     };
+    // What the layout gives up so that the window fits its screen: the
+    // design's spacing across and down (percent of the designed twips) and
+    // the room the lists may grow by to keep their lines (pixels).
+    struct Fit {
+        int across = 100, down = 100;
+        int listRoom = 0;
+    };
     void layout();
+    SIZE windowSizeFor(std::map<const Control*, RECT>& placed, SIZE* client = nullptr);
     Growth arrange(const Control* frame, std::map<const Control*, RECT>& placed);
     Growth captionGrowth(const Control& c, const Box& designed);
     SIZE captionExtent(const Control& c, INT* digit);
+    int placeAcross(int twips) const { return MulDiv(twips, static_cast<int>(dpi_) * fit_.across, 144000); }
+    int placeDown(int twips) const { return MulDiv(twips, static_cast<int>(dpi_) * fit_.down, 144000); }
     HFONT fontFor(const FontSpec& wanted);
     HFONT windowFont();
     HFONT fontOf(const Control& c);
@@ -145,6 +156,9 @@ private:
     int textScale_ = 100;  // the user's text size, in percent
     FontSpec font_{"MS Shell Dlg", 8};
     SIZE laidOut_{0, 0};  // the window's size as laid out, in pixels
+    Fit fit_;
+    // Each caption's size and its font's digit width, for one layout.
+    std::map<const Control*, std::pair<SIZE, INT>> extents_;
     bool hourglass_ = false;
     bool painting_ = false;
     // The control that had the keyboard focus when the window was last

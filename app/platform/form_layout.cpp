@@ -6,8 +6,13 @@
 // caption fits there. A caption that does not fit (a wider face, a larger
 // text size) makes its control grow; whatever stands right of it or below it
 // in the same frame moves along, and the frame, and then the window, grow to
-// hold what moved.
+// hold what moved. The lists keep the lines the design shows at any text size.
+//
+// The window always fits its monitor's work area: where the grown design
+// would not, the lists give up the lines they gained first, then the
+// design's spacing gives way; a caption's room never does.
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -48,14 +53,23 @@ HFONT Form::fontOf(const Control& c) { return c.font_.face.empty() ? windowFont(
 // A control's caption in its font, measured as the control draws it: "&"
 // marks the access key, "&&" is one "&". An empty caption is a line high.
 SIZE Form::captionExtent(const Control& c, INT* digit) {
+    auto known = extents_.find(&c);
+    if (known != extents_.end()) {
+        if (digit) *digit = known->second.second;
+        return known->second.first;
+    }
+    INT digitWidth = 0;
     HDC dc = GetDC(hwnd_);
     HGDIOBJ old = SelectObject(dc, fontOf(c));
     RECT text = {0, 0, 0, 0};
     DrawTextA(dc, c.initialText_.empty() ? "Ag" : c.initialText_.c_str(), -1, &text, DT_SINGLELINE | DT_CALCRECT);
-    if (digit) GetCharWidth32A(dc, '0', '0', digit);
+    GetCharWidth32A(dc, '0', '0', &digitWidth);
     SelectObject(dc, old);
     ReleaseDC(hwnd_, dc);
-    return SIZE{c.initialText_.empty() ? 0 : text.right, text.bottom};
+    const SIZE size{c.initialText_.empty() ? 0 : text.right, text.bottom};
+    extents_[&c] = {size, digitWidth};
+    if (digit) *digit = digitWidth;
+    return size;
 }
 
 // How much wider and taller than designed a control must be for its caption
@@ -79,6 +93,11 @@ Form::Growth Form::captionGrowth(const Control& c, const Box& designed) {
         height = 0;                   // its caption's height moves the frame's contents instead
     } else if (c.className_ == std::string("EDIT") || c.className_ == std::string("COMBOBOX")) {
         height = textHeight + 6;  // the edges and a pixel's margin above and below
+    } else if (c.className_ == std::string("LISTBOX")) {
+        // A list keeps its lines: its height follows the text size, as far
+        // as the screen leaves room.
+        const int lines = MulDiv(toPixels(c.place_.height), textScale_, 100);
+        height = std::min(lines, designed.bottom - designed.top + fit_.listRoom);
     }
     return Growth{std::max(0, width - (designed.right - designed.left)),
                   std::max(0, height - (designed.bottom - designed.top))};
@@ -98,24 +117,51 @@ void growAsOne(std::vector<Item>& items) {
         }
 }
 
+// How far a control reaches into the next one where the design lets them
+// share an edge (less than half of either): the next one moves clear of it.
+inline int sharedEdge(int end, int start, int length, int nextLength) {
+    const int over = end - start;
+    return over > 0 && 2 * over < length && 2 * over < nextLength ? over : 0;
+}
+
+// Whether two spans overlap by more than a shared edge: controls side by side
+// whose rows share only an edge are not on one row.
+inline bool overlapping(int start, int end, int otherStart, int otherEnd) {
+    const int over = std::min(end, otherEnd) - std::max(start, otherStart);
+    return over > 0 && (2 * over >= end - start || 2 * over >= otherEnd - otherStart);
+}
+
 // Whatever stands right of a control on its rows moves by the control's
-// growth and its own move; so does whatever stands below it in its columns
-// (below inset, a bordered frame's caption).
+// growth and its own move, and clear of it; so does whatever stands below it
+// in its columns (below inset, a bordered frame's caption). A column or row
+// of controls of one designed size moves as one, so that they stay lined up.
 template <class Item>
 void moveByWhatGrows(std::vector<Item>& items, int inset) {
     std::vector<Item*> byLeft, byTop;
     for (Item& i : items) byLeft.push_back(&i), byTop.push_back(&i);
     std::stable_sort(byLeft.begin(), byLeft.end(), [](Item* a, Item* b) { return a->at.left < b->at.left; });
     std::stable_sort(byTop.begin(), byTop.end(), [](Item* a, Item* b) { return a->at.top < b->at.top; });
-    for (Item* c : byLeft)
+    for (Item* c : byLeft) {
+        c->dx = 0;
         for (Item* s : byLeft)
-            if (s->at.left < c->at.left && s->at.top < c->at.bottom && c->at.top < s->at.bottom)
-                c->dx = std::max(c->dx, s->dx + s->grow.width);
+            if (s->at.left < c->at.left && overlapping(s->at.top, s->at.bottom, c->at.top, c->at.bottom))
+                c->dx = std::max(c->dx, s->dx + s->grow.width +
+                                            sharedEdge(s->at.right, c->at.left, s->at.right - s->at.left,
+                                                       c->at.right - c->at.left));
+        for (Item* s : byLeft)  // its column moves as one
+            if (s != c && s->at.left == c->at.left && s->at.right == c->at.right)
+                s->dx = c->dx = std::max(s->dx, c->dx);
+    }
     for (Item* c : byTop) {
         c->dy = inset;
         for (Item* s : byTop)
-            if (s->at.top < c->at.top && s->at.left < c->at.right && c->at.left < s->at.right)
-                c->dy = std::max(c->dy, s->dy + s->grow.height);
+            if (s->at.top < c->at.top && overlapping(s->at.left, s->at.right, c->at.left, c->at.right))
+                c->dy = std::max(c->dy, s->dy + s->grow.height +
+                                            sharedEdge(s->at.bottom, c->at.top, s->at.bottom - s->at.top,
+                                                       c->at.bottom - c->at.top));
+        for (Item* s : byTop)  // its row moves as one
+            if (s != c && s->at.top == c->at.top && s->at.bottom == c->at.bottom)
+                s->dy = c->dy = std::max(s->dy, c->dy);
     }
 }
 
@@ -133,8 +179,8 @@ Form::Growth Form::arrange(const Control* frame, std::map<const Control*, RECT>&
     std::vector<Item> items;
     for (Control* c : controls_) {
         if (c->frame_ != frame) continue;
-        Box at = {toPixels(c->place_.left), toPixels(c->place_.top), toPixels(c->place_.left + c->place_.width),
-                  toPixels(c->place_.top + c->place_.height)};
+        Box at = {placeAcross(c->place_.left), placeDown(c->place_.top),
+                  placeAcross(c->place_.left + c->place_.width), placeDown(c->place_.top + c->place_.height)};
         Growth own = captionGrowth(*c, at);
         Growth held = arrange(c, placed);  // what a frame needs for its own controls
         items.push_back({c, at, Growth{std::max(own.width, held.width), std::max(own.height, held.height)}, 0, 0});
@@ -150,8 +196,8 @@ Form::Growth Form::arrange(const Control* frame, std::map<const Control*, RECT>&
     }
     moveByWhatGrows(items, inset);
     // The frame keeps its margins right of and below what it holds.
-    const int width = toPixels(frame ? frame->place_.width : style_.clientWidth);
-    const int height = toPixels(frame ? frame->place_.height : style_.clientHeight);
+    const int width = placeAcross(frame ? frame->place_.width : style_.clientWidth);
+    const int height = placeDown(frame ? frame->place_.height : style_.clientHeight);
     int designedRight = 0, designedBottom = 0, right = 0, bottom = 0;
     for (const Item& i : items) {
         designedRight = std::max(designedRight, i.at.right);
@@ -180,15 +226,57 @@ HBRUSH Form::brushFor(COLORREF colour) {
     return b;
 }
 
-void Form::layout() {
-    std::map<const Control*, RECT> placed;
+namespace {
+// The largest value from least to most that fits, where every smaller one
+// fits too; least when none does.
+int largestFitting(int least, int most, const std::function<bool(int)>& fits) {
+    if (fits(most)) return most;
+    while (least < most) {
+        const int middle = (least + most + 1) / 2;
+        if (fits(middle))
+            least = middle;
+        else
+            most = middle - 1;
+    }
+    return least;
+}
+
+// The design's spacing gives way down to this share of itself, in percent.
+const int kLeastSpacing = 40;
+}  // namespace
+
+// The window's outer size for the controls as arranged under fit_.
+SIZE Form::windowSizeFor(std::map<const Control*, RECT>& placed, SIZE* client) {
+    placed.clear();
     const Growth grown = arrange(nullptr, placed);
-    const int clientWidth = toPixels(style_.clientWidth) + grown.width;
-    const int clientHeight = toPixels(style_.clientHeight) + grown.height;
-    RECT want = {0, 0, clientWidth, clientHeight};
-    DWORD style = static_cast<DWORD>(GetWindowLongA(hwnd_, GWL_STYLE));
-    AdjustWindowRectEx(&want, style, GetMenu(hwnd_) != nullptr, 0);
-    laidOut_ = SIZE{want.right - want.left, want.bottom - want.top};
+    RECT want = {0, 0, placeAcross(style_.clientWidth) + grown.width, placeDown(style_.clientHeight) + grown.height};
+    if (client) *client = SIZE{want.right, want.bottom};
+    AdjustWindowRectEx(&want, static_cast<DWORD>(GetWindowLongA(hwnd_, GWL_STYLE)), GetMenu(hwnd_) != nullptr, 0);
+    return SIZE{want.right - want.left, want.bottom - want.top};
+}
+
+void Form::layout() {
+    extents_.clear();
+    const RECT work = workAreaOf(hwnd_);
+    const int roomAcross = work.right - work.left, roomDown = work.bottom - work.top;
+    std::map<const Control*, RECT> placed;
+    auto fits = [&](int Fit::*what, int value, bool across) {
+        fit_.*what = value;
+        const SIZE size = windowSizeFor(placed);
+        return (across ? size.cx <= roomAcross : size.cy <= roomDown);
+    };
+    fit_ = Fit{};
+    fit_.listRoom = roomDown;
+    fit_.across = largestFitting(kLeastSpacing, 100, [&](int v) { return fits(&Fit::across, v, true); });
+    fit_.listRoom = largestFitting(0, roomDown, [&](int v) { return fits(&Fit::listRoom, v, false); });
+    if (!fits(&Fit::listRoom, fit_.listRoom, false)) {
+        fit_.down = largestFitting(kLeastSpacing, 100, [&](int v) { return fits(&Fit::down, v, false); });
+        // Room the spacing left beside the lists is theirs again.
+        fit_.listRoom = largestFitting(0, roomDown, [&](int v) { return fits(&Fit::listRoom, v, false); });
+    }
+    SIZE clientSize;
+    laidOut_ = windowSizeFor(placed, &clientSize);
+    const int clientHeight = clientSize.cy;
     SetWindowPos(hwnd_, nullptr, 0, 0, laidOut_.cx, laidOut_.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     // A menu bar that wraps takes client height: grow until the client fits.
     RECT client;
@@ -197,6 +285,7 @@ void Form::layout() {
         laidOut_.cy += clientHeight - client.bottom;
         SetWindowPos(hwnd_, nullptr, 0, 0, laidOut_.cx, laidOut_.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
+    keepOnWorkArea(hwnd_);
     for (Control* c : controls_) {
         RECT r = placed[c];
         for (const Control* f = c->frame_; f; f = f->frame_) OffsetRect(&r, placed[f].left, placed[f].top);

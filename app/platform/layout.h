@@ -1,5 +1,5 @@
 // Sizes and places on the screen: a window's DPI, twips in pixels, and
-// centring a window on the screen's work area.
+// placing a window on its monitor's work area.
 #pragma once
 #include <windows.h>
 
@@ -19,7 +19,14 @@ inline int checkGlyphPixels(UINT dpi) { return MulDiv(13, static_cast<int>(dpi),
 // which enlarges text without changing the DPI. 100 where it is not set.
 int textScalePercent();
 
-// Moves a window to the middle of the screen's work area, keeping its size.
+// The work area (the screen less the taskbar) of the monitor that shows most
+// of a window.
+RECT workAreaOf(HWND w);
+
+// Moves a window to the middle of its monitor's work area, keeping its size;
+// one larger than the work area keeps its title bar on it.
 void centreOnWorkArea(HWND w);
+// Moves a window only as far as it takes to lie on its monitor's work area.
+void keepOnWorkArea(HWND w);
 
 }  // namespace platform

@@ -1,6 +1,7 @@
 #include "platform/program.h"
 
 #include <windows.h>
+#include <objbase.h>
 #include <shellapi.h>
 #include <shlobj.h>
 
@@ -40,6 +41,31 @@ std::vector<std::string> argumentsOf(const std::wstring& commandLine) {
 }
 
 std::vector<std::string> programArguments() { return argumentsOf(GetCommandLineW()); }
+
+bool namesShortcut(const std::string& path) {
+    return path.size() > 4 && lstrcmpiA(path.c_str() + path.size() - 4, ".lnk") == 0;
+}
+
+std::string shortcutTarget(const std::string& path) {
+    // The shell's own reader of shortcuts, through COM on this thread.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    std::wstring target;
+    IShellLinkW* link = nullptr;
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                   reinterpret_cast<void**>(&link)))) {
+        IPersistFile* file = nullptr;
+        if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+            wchar_t found[MAX_PATH] = {};
+            if (SUCCEEDED(file->Load(wideFromAnsi(path).c_str(), STGM_READ)) &&
+                link->GetPath(found, MAX_PATH, nullptr, 0) == S_OK)
+                target = found;
+            file->Release();
+        }
+        link->Release();
+    }
+    if (SUCCEEDED(com)) CoUninitialize();
+    return ansiFrom(target);
+}
 
 namespace {
 void (*endSeam)() = nullptr;

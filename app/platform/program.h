@@ -1,4 +1,5 @@
-// The program itself: its folder, ending it, and starting other programs.
+// The program itself: its folder, what it is handed from outside (its command
+// line, shortcuts), ending it, and starting other programs.
 #pragma once
 #include <string>
 #include <vector>
@@ -18,6 +19,12 @@ std::string userAppDataFolder();
 std::vector<std::string> argumentsOf(const std::wstring& commandLine);
 // The arguments this program was started with.
 std::vector<std::string> programArguments();
+
+// Whether a path names a shortcut: Explorer tells them by the ending ".lnk".
+bool namesShortcut(const std::string& path);
+// Where a shortcut leads, as Explorer follows it; empty when it cannot be
+// read or leads to no path on a disk (a printer, the Control Panel).
+std::string shortcutTarget(const std::string& path);
 
 // Thrown by the test seam of endProgram; never by the real program.
 struct ProgramEnded {};

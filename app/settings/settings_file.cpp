@@ -34,15 +34,27 @@ std::string userSettingsPath() {
 
 std::string settingsPathToRead() {
     const std::string beside = settingsPath(), user = userSettingsPath();
-    return platform::ordinaryFileExists(beside) || user.empty() ? beside : user;
+    platform::FileStamp besideStamp, userStamp;
+    const bool hasBeside = platform::ordinaryFileExists(beside) && platform::stampFile(beside, besideStamp);
+    const bool hasUser = !user.empty() && platform::ordinaryFileExists(user) && platform::stampFile(user, userStamp);
+    // Save writes one of the two, so the one written last is the one it wrote.
+    return hasUser && (!hasBeside || userStamp.lastWrite > besideStamp.lastWrite) ? user : beside;
 }
 
-std::string settingsPathToWrite() {
-    const std::string beside = settingsPath(), folder = userSettingsFolder();
-    if (platform::anythingExists(beside) || platform::folderWritable(platform::programFolder()) || folder.empty())
-        return beside;
-    if (!platform::folderExists(folder)) platform::createFolder(folder);
-    return platform::joinFolder(folder, "cleav.ini");
+std::string saveSettings(const SettingsEntries& entries, std::vector<NotWritten>& failures) {
+    const std::string text = fileText(entries), folder = userSettingsFolder();
+    std::vector<std::string> places = {settingsPath()};
+    if (!folder.empty()) places.push_back(userSettingsPath());
+    for (const std::string& path : places) {
+        try {
+            if (path != places.front() && !platform::folderExists(folder)) platform::createFolder(folder);
+            platform::writeWholeFile(path, text);
+            return path;
+        } catch (const RuntimeError& e) {
+            failures.push_back({path, e.description()});
+        }
+    }
+    return "";
 }
 
 Record readRecord(const std::string& path) {
@@ -69,9 +81,10 @@ int lineAsInteger(const std::string& line) {
     return static_cast<int>(v);
 }
 
-std::string notSavedMessage(const std::string& path, const std::string& reason) {
-    return "Your settings could not be saved to " + path + ": " + reason +
-           ".\r\nThe settings file was not changed; choose Save Settings again once the folder can be written.";
+std::string notSavedMessage(const std::vector<NotWritten>& failures) {
+    std::string text = "Your settings could not be saved:\r\n";
+    for (const NotWritten& f : failures) text += "  " + f.path + ": " + f.reason + "\r\n";
+    return text + "Choose Save Settings again once one of these files can be written.";
 }
 
 std::string notReadMessage(const std::string& path, const std::string& reason) {

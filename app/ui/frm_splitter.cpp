@@ -41,7 +41,9 @@ frmSplitter::frmSplitter() : Form(mainWindowStyle()) {
 void frmSplitter::addControls() {
     // Controls directly on the window.
     addLabel(lblINorOUT, Twips{240, 0, 9135, 375}, 10, "Choose file to split:", kYellow);
-    lblINorOUT.useFont(platform::FontSpec{"MS Sans Serif", 9.75});
+    // The prompt's own 9.75 points, in the scalable face of MS Sans Serif's
+    // look (Microsoft Sans Serif on Windows), which follows any text size.
+    lblINorOUT.useFont(platform::FontSpec{"MS Shell Dlg", 9.75});
     addDriveList(CleavDrive, Twips{240, 360, 2535, 315}, 0, "Drive");
     addFolderList(cleavDir, Twips{240, 840, 4575, 1665}, 11, "Folder");
     addFileList(fiInFile, Twips{240, 2640, 4575, 1650}, 12, "File to split");

@@ -2,11 +2,13 @@
 // or named on the command line, which is what Send To and Open with pass.
 // Either way the lists go to the file's drive and folder and the file is
 // chosen there, as a click on it would choose it, so that the prompt, the
-// status line and the split follow as they always do.
+// status line and the split follow as they always do. A shortcut stands for
+// what it leads to, as it does in Explorer.
 #include "platform/ansi_text.h"
 #include "platform/dialogs.h"
 #include "platform/file_kind.h"
 #include "platform/files.h"
+#include "platform/program.h"
 #include "ui/frm_splitter.h"
 
 namespace {
@@ -47,13 +49,20 @@ void frmSplitter::chooseFromOutside(const std::vector<std::string>& paths) {
         return refuse(output ? "The pieces go to one folder: drop just one."
                              : "Cleavo splits one file at a time: drop or send just one.");
     step(20);
-    const std::string path = platform::fullLongPath(paths[0]);
+    std::string path = platform::fullLongPath(paths[0]), through;
+    if (platform::namesShortcut(path) && platform::fileKindAt(path) == platform::FileKind::kDiskFile) {
+        const std::string target = platform::shortcutTarget(path);
+        if (target.empty())
+            return refuse(path + " is a shortcut Cleavo cannot follow. Choose what it leads to in the lists instead.");
+        through = "The shortcut " + path + " leads to " + target + ".\r\n";
+        path = platform::fullLongPath(target);
+    }
     const platform::FileKind kind = platform::fileKindAt(path);
     if (kind != (output ? platform::FileKind::kFolder : platform::FileKind::kDiskFile))
-        return refuse(refusal(path, kind, output));
+        return refuse(through + refusal(path, kind, output));
     if (path.size() < 3 || path[1] != ':')
-        return refuse(path + " is not on a drive letter. Map its network folder to a drive in Explorer, then "
-                             "choose it in the lists.");
+        return refuse(through + path + " is not on a drive letter. Map its network folder to a drive in Explorer, "
+                                   "then choose it in the lists.");
     step(30);
     const size_t slash = path.find_last_of('\\');
     const std::string folder = output ? path : path.substr(0, slash == 2 ? 3 : slash);

@@ -36,12 +36,10 @@ void frmSplitter::mnuSaveINI_Click() {
         state_.settingsOut.inputFolder = cleavDir.path();
         state_.settingsOut.inputFile = fiInFile.fileName();
     }
-    std::string path = settings::settingsPath();
-    try {
-        path = settings::settingsPathToWrite();
-        platform::writeWholeFile(path, settings::fileText(state_.settingsOut));
-    } catch (const RuntimeError& e) {
-        platform::msgBox(settings::notSavedMessage(path, e.description()), platform::kCritical);
+    std::vector<settings::NotWritten> failures;
+    const std::string path = settings::saveSettings(state_.settingsOut, failures);
+    if (path.empty()) {
+        platform::msgBox(settings::notSavedMessage(failures), platform::kCritical);
         return;
     }
     platform::msgBox(settings::savedMessage(path), platform::kInformation);

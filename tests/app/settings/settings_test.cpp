@@ -1,4 +1,5 @@
-// The settings file beside the program: saving, loading and the start-up reader.
+// The settings file beside the program, or the user's where that one cannot be
+// written: saving, loading and the start-up reader.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -10,11 +11,12 @@
 using namespace testing_support;
 
 namespace {
-// The program's settings file, removed before and after each test.
+// The program's settings files, beside it and the user's, removed before and after each test.
 struct SettingsFile {
-    std::string path = settings::settingsPath();
-    SettingsFile() { DeleteFileA(path.c_str()), DeleteFileA(settings::userSettingsPath().c_str()); }
-    ~SettingsFile() { DeleteFileA(path.c_str()); }
+    std::string path = settings::settingsPath(), user = settings::userSettingsPath();
+    SettingsFile() { SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL), remove(); }
+    ~SettingsFile() { remove(); }
+    void remove() const { DeleteFileA(path.c_str()), DeleteFileA(user.c_str()); }
     void write(const std::string& text) const { writeFile(path, text); }
 };
 }  // namespace
@@ -194,14 +196,38 @@ TEST(Settings, LoadNamesEachLineItCannotApplyAndSaveSaysWhenItCannotWrite) {
     EXPECT_EQ(w.fiInFile.fileName(), "in.bin");
     EXPECT_EQ(programEnds(), 0);
 
-    // The settings file cannot be written where a folder holds its name.
-    DeleteFileA(ini.path.c_str());
-    ASSERT_TRUE(CreateDirectoryA(ini.path.c_str(), nullptr));
-    w.mnuSaveINI_Click();
-    RemoveDirectoryA(ini.path.c_str());
-    ASSERT_EQ(win.boxes.shown.size(), 2u);
-    EXPECT_EQ(win.boxes.shown[1].text, "Your settings could not be saved to " + ini.path +
-                                           ": Permission denied.\r\nThe settings file was not changed; choose Save "
-                                           "Settings again once the folder can be written.");
-    EXPECT_EQ(win.boxes.shown[1].style & kIconMask, kCriticalIcon);
+    // Where a folder or a read-only file holds the name beside the program,
+    // the user's file takes the settings, and the next start reads them;
+    // where the user's cannot be written either, both are named.
+    TempDir elsewhere;
+    for (const bool readOnly : {false, true}) {
+        SCOPED_TRACE(readOnly ? "a read-only file" : "a folder");
+        DeleteFileA(ini.user.c_str());
+        if (readOnly) {
+            RemoveDirectoryA(ini.path.c_str());
+            ini.write("old\r\n");
+            SetFileAttributesA(ini.path.c_str(), FILE_ATTRIBUTE_READONLY);
+        } else {
+            DeleteFileA(ini.path.c_str());
+            ASSERT_TRUE(CreateDirectoryA(ini.path.c_str(), nullptr));
+        }
+        {
+            SplitterWindow saving(dir.path());
+            saving->mnuSaveINI_Click();
+            EXPECT_EQ(saving.boxes.texts().back(), "Your settings have been saved!\r\n\r\nSettings file: " + ini.user);
+        }
+        SplitterWindow again(elsewhere.path());
+        EXPECT_EQ(again->cleavDir.path(), dir.path());
+        if (readOnly) continue;
+        DeleteFileA(ini.user.c_str());
+        CreateDirectoryA(ini.user.c_str(), nullptr);
+        again->mnuSaveINI_Click();
+        RemoveDirectoryA(ini.user.c_str());
+        EXPECT_EQ(again.boxes.texts().back(), "Your settings could not be saved:\r\n  " + ini.path +
+                                                  ": Permission denied\r\n  " + ini.user +
+                                                  ": Permission denied\r\nChoose Save Settings again once one of "
+                                                  "these files can be written.");
+        EXPECT_EQ(again.boxes.shown.back().style & kIconMask, kCriticalIcon);
+    }
+    SetFileAttributesA(ini.path.c_str(), FILE_ATTRIBUTE_NORMAL);
 }

@@ -1,5 +1,6 @@
 // A file chosen from outside the lists: dropped on the window as Explorer
-// drops it, or named on the command line as Send To and Open with name it.
+// drops it, or named on the command line as Send To and Open with name it,
+// itself or through a shortcut.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <shlobj.h>
@@ -22,6 +23,21 @@ void drop(HWND window, const std::vector<std::string>& paths) {
     memcpy(files + 1, list.data(), list.size() * sizeof(wchar_t));
     GlobalUnlock(memory);
     SendMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+}
+
+// A shortcut as Explorer makes one, by the shell's own writer.
+void makeShortcut(const std::string& at, const std::string& target) {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    IShellLinkW* link = nullptr;
+    ASSERT_EQ(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                               reinterpret_cast<void**>(&link)), S_OK);
+    link->SetPath(platform::wideFromAnsi(target).c_str());
+    IPersistFile* file = nullptr;
+    link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
+    EXPECT_EQ(file->Save(platform::wideFromAnsi(at).c_str(), TRUE), S_OK);
+    file->Release();
+    link->Release();
+    CoUninitialize();
 }
 
 // The boxes one way in shows: the refusal given, or none.
@@ -50,6 +66,10 @@ TEST(FromOutside, ADroppedFileIsChosenAndSplitIntoADroppedFolder) {
     expectBoxes(win, [&] { drop(h, {in.path()}); },
                 in.path() + " is a folder. Drop the one file to split, or open the folder in the lists and choose "
                             "the file there.");
+    writeFile(start / "broken.lnk", "not a shortcut");
+    expectBoxes(win, [&] { drop(h, {start / "broken.lnk"}); },
+                (start / "broken.lnk") + " is a shortcut Cleavo cannot follow. Choose what it leads to in the lists "
+                                         "instead.");
     expectBoxes(win, [&] { drop(h, {file}); }, "");
     EXPECT_EQ(w.lblINorOUT.caption(), "Choose file to split: -->  " + file);
     EXPECT_EQ(w.lblStatus.caption(), "File Size is: 1,458,663");
@@ -58,7 +78,8 @@ TEST(FromOutside, ADroppedFileIsChosenAndSplitIntoADroppedFolder) {
     w.cmdSPlit.click();
     expectBoxes(win, [&] { drop(h, {file}); },
                 file + " is not a folder. Drop the folder the pieces are to go to, or choose it in the lists.");
-    expectBoxes(win, [&] { drop(h, {out.path()}); }, "");
+    makeShortcut(start / "Shortcut to out.lnk", out.path());
+    expectBoxes(win, [&] { drop(h, {start / "Shortcut to out.lnk"}); }, "");
     EXPECT_EQ(w.cleavDir.path(), out.path());
     // A drop while the pieces are written changes nothing.
     TextRecorder status(w.lblStatus.hwnd());
@@ -82,9 +103,15 @@ TEST(FromOutside, AFileNamedOnTheCommandLineIsChosenAndSplit) {
     };
     expectBoxes(win, [&] { startWith("cleavo.exe"); }, "");
     EXPECT_EQ(win->state().inFileName, "first.txt");
-    expectBoxes(win, [&] { startWith("cleavo.exe \"" + (in / "gone.avi") + "\""); },
-                (in / "gone.avi") + " was not found. Choose it in the lists instead.");
-    expectBoxes(win, [&] { startWith("\"C:\\Program Files\\Cleavo\\cleavo.exe\" \"" + file + "\""); }, "");
+    const std::string gone = in / "gone.avi", toGone = start / "gone.lnk", toFile = start / "holiday.avi.lnk";
+    writeFile(gone, "");
+    makeShortcut(toGone, gone);
+    DeleteFileA(gone.c_str());
+    expectBoxes(win, [&] { startWith("cleavo.exe \"" + toGone + "\""); },
+                "The shortcut " + toGone + " leads to " + gone + ".\r\n" + gone +
+                    " was not found. Choose it in the lists instead.");
+    makeShortcut(toFile, file);
+    expectBoxes(win, [&] { startWith("\"C:\\Program Files\\Cleavo\\cleavo.exe\" \"" + toFile + "\""); }, "");
     EXPECT_EQ(win->state().inDirPath + "\\" + win->state().inFileName, file);
     EXPECT_EQ(win->lblStatus.caption(), "File Size is: 1,457,740");
     win->optSplitTypeButton[0].setValue(true);

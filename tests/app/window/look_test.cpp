@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <map>
 #include <vector>
 
 #include "app/support/splitter_window.h"
@@ -186,6 +187,21 @@ private:
     bool had_ = false;
 };
 
+// The screen at another size for the length of a scope, as a user or a
+// laptop's panel sets it; the size before comes back after.
+class ScreenSize {
+public:
+    ScreenSize(int width, int height) {
+        DEVMODEA mode = {};
+        mode.dmSize = sizeof mode;
+        mode.dmPelsWidth = static_cast<DWORD>(width);
+        mode.dmPelsHeight = static_cast<DWORD>(height);
+        mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+        ChangeDisplaySettingsExA(nullptr, &mode, nullptr, CDS_FULLSCREEN, nullptr);
+    }
+    ~ScreenSize() { ChangeDisplaySettingsExA(nullptr, nullptr, nullptr, 0, nullptr); }
+};
+
 RECT placeOf(HWND control) {
     RECT r;
     GetWindowRect(control, &r);
@@ -213,8 +229,10 @@ SIZE captionSize(HWND control, std::string* family = nullptr) {
 }  // namespace
 
 // In the prefix's own face (Tahoma), in a wider one and in larger text, at two
-// DPIs: every caption has room as drawn, no caption covers another, and each
-// control lies inside its frame and the window.
+// DPIs, on a laptop's screen: the window lies on the screen's work area, every
+// caption has room as drawn, no control covers another, each lies inside its
+// frame and the window, the prompt's text and the lists' lines follow the text
+// size as far as the screen leaves room.
 TEST(Look, EveryCaptionWholeInAnyFaceAndTextSize) {
     TempDir dir;
     SplitterWindow win(dir.path());
@@ -224,18 +242,25 @@ TEST(Look, EveryCaptionWholeInAnyFaceAndTextSize) {
         const char* family;  // what the system draws it with
         UINT dpi;
         DWORD percent;
+        int screenWidth, screenHeight;
     };
-    const Case cases[] = {{"MS Shell Dlg", "Tahoma", 96, 100},  {"MS Shell Dlg", "Tahoma", 96, 150},
-                          {"MS Shell Dlg", "Tahoma", 96, 225},  {"MS Shell Dlg", "Tahoma", 144, 150},
-                          {"DejaVu Sans", "DejaVu Sans", 96, 100}, {"DejaVu Sans", "DejaVu Sans", 96, 225},
-                          {"DejaVu Sans", "DejaVu Sans", 144, 100}};
+    // Each face and DPI at 100% before its larger text sizes.
+    const char* const shellDlg = "MS Shell Dlg";
+    const Case cases[] = {
+        {shellDlg, "Tahoma", 96, 100, 1280, 720},           {shellDlg, "Tahoma", 96, 150, 1366, 768},
+        {shellDlg, "Tahoma", 96, 225, 1366, 768},           {shellDlg, "Tahoma", 144, 100, 1280, 720},
+        {shellDlg, "Tahoma", 144, 150, 1366, 768},          {shellDlg, "Tahoma", 144, 225, 1366, 768},
+        {"DejaVu Sans", "DejaVu Sans", 96, 100, 1280, 720},  {"DejaVu Sans", "DejaVu Sans", 96, 225, 1366, 768},
+        {"DejaVu Sans", "DejaVu Sans", 144, 100, 1280, 720}, {"DejaVu Sans", "DejaVu Sans", 144, 225, 1366, 768}};
     enum Kind { kPlain, kBox, kButton, kFrame };
     struct Shown {
         platform::Control* c;
         platform::Control* frame;
         Kind kind;
     };
-    std::vector<Shown> shown = {{&w.mnuAdvanced(1), &w.mnuOptions, kBox}, {&w.mnuAdvanced(2), &w.mnuOptions, kBox},
+    std::vector<Shown> shown = {{&w.lblINorOUT, nullptr, kPlain},         {&w.CleavDrive, nullptr, kPlain},
+                                {&w.cleavDir, nullptr, kPlain},           {&w.fiInFile, nullptr, kPlain},
+                                {&w.mnuAdvanced(1), &w.mnuOptions, kBox}, {&w.mnuAdvanced(2), &w.mnuOptions, kBox},
                                 {&w.chkPause, &w.mnuOptions, kBox},       {&w.chkPGP, &w.mnuOptions, kBox},
                                 {&w.cmdSPlit, nullptr, kButton},          {&w.cmdExit, nullptr, kButton},
                                 {&w.Frame1, nullptr, kFrame},             {&w.mnuOptions, nullptr, kFrame},
@@ -243,21 +268,49 @@ TEST(Look, EveryCaptionWholeInAnyFaceAndTextSize) {
                                 {&w.Frame2, &w.Frame1, kPlain},           {&w.cboEqualNumber, &w.Frame1, kPlain}};
     for (auto& b : w.optSplitTypeButton) shown.push_back({&b, &w.Frame1, kBox});
     for (auto& b : w.optBytesButton) shown.push_back({&b, &w.Frame2, kBox});
+    // Lines a list shows, in whole and part.
+    auto lines = [](platform::Control& list) {
+        RECT r;
+        GetClientRect(list.hwnd(), &r);
+        return static_cast<double>(r.bottom) / static_cast<double>(SendMessageA(list.hwnd(), LB_GETITEMHEIGHT, 0, 0));
+    };
     const int fontAt100 = -fontOf(w.chkPause.hwnd()).lfHeight;
+    const int promptAt100 = captionSize(w.lblINorOUT.hwnd()).cy;
+    std::map<std::pair<std::string, UINT>, std::pair<double, double>> linesAt100;  // by face and DPI
     for (const Case& k : cases) {
-        SCOPED_TRACE(std::string(k.face) + " at " + std::to_string(k.dpi) + " DPI, text " + std::to_string(k.percent) + "%");
+        SCOPED_TRACE(std::string(k.face) + " at " + std::to_string(k.dpi) + " DPI, text " + std::to_string(k.percent) +
+                     "%, screen " + std::to_string(k.screenWidth) + "x" + std::to_string(k.screenHeight));
         w.setFont(platform::FontSpec{k.face, 8});
         TextSize size(w.hwnd(), k.percent);
+        ScreenSize screen(k.screenWidth, k.screenHeight);
         RECT at = {0, 0, 0, 0};
         SendMessageA(w.hwnd(), 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(k.dpi, k.dpi), reinterpret_cast<LPARAM>(&at));
         win.settle();
         std::string family;
         captionSize(w.chkPause.hwnd(), &family);
         ASSERT_EQ(family, k.family) << "the face is not installed";
-        EXPECT_NEAR(-fontOf(w.chkPause.hwnd()).lfHeight, fontAt100 * k.percent * k.dpi / 9600.0, 1)
-            << "the text is not the user's size";
+        const double scale = k.percent * k.dpi / 9600.0;  // the 100% size's rounding grows with it
+        EXPECT_NEAR(-fontOf(w.chkPause.hwnd()).lfHeight, fontAt100 * scale, scale) << "the text is not the user's size";
+        EXPECT_GE(captionSize(w.lblINorOUT.hwnd()).cy, 0.9 * promptAt100 * scale)
+            << "the prompt's text does not follow the text size";
 
-        const int glyph = MulDiv(13, static_cast<int>(k.dpi), 96), edge = MulDiv(15, static_cast<int>(k.dpi), 1440);
+        MONITORINFO monitor = {sizeof monitor, {}, {}, 0};
+        GetMonitorInfoA(MonitorFromWindow(w.hwnd(), MONITOR_DEFAULTTONEAREST), &monitor);
+        ASSERT_EQ(monitor.rcMonitor.right - monitor.rcMonitor.left, k.screenWidth) << "the screen kept its size";
+        RECT window;
+        GetWindowRect(w.hwnd(), &window);
+        const RECT& work = monitor.rcWork;
+        EXPECT_TRUE(window.left >= work.left && window.top >= work.top && window.right <= work.right &&
+                    window.bottom <= work.bottom)
+            << "the window is not all on the screen";
+        // The lists show the lines they show at 100%, unless the window already takes the screen's height.
+        const auto key = std::make_pair(std::string(k.face), k.dpi);
+        if (k.percent == 100) linesAt100[key] = {lines(w.cleavDir), lines(w.fiInFile)};
+        const bool fullHeight = window.bottom - window.top >= work.bottom - work.top - 8;
+        EXPECT_TRUE(fullHeight || lines(w.cleavDir) >= 0.95 * linesAt100[key].first) << "the folder list lost lines";
+        EXPECT_TRUE(fullHeight || lines(w.fiInFile) >= 0.95 * linesAt100[key].second) << "the file list lost lines";
+
+        const int glyph = MulDiv(13, static_cast<int>(k.dpi), 96);
         RECT client;
         GetClientRect(w.hwnd(), &client);
         for (const Shown& b : shown) {
@@ -270,12 +323,12 @@ TEST(Look, EveryCaptionWholeInAnyFaceAndTextSize) {
             const int room = r.right - r.left - (b.kind == kBox ? glyph + 4 : 8);
             EXPECT_TRUE(b.kind == kPlain || text.cx <= room) << "the caption is cut";
             EXPECT_TRUE(b.kind != kBox || text.cy <= r.bottom - r.top) << "the caption is cut";
-            // No caption lies over another; the design lets neighbours share an edge's pixel.
+            // No control lies over another, but wholly inside its frame.
             for (const Shown& o : shown) {
                 RECT both, other = placeOf(o.c->hwnd());
-                InflateRect(&other, -edge, -edge);
-                const bool captions = (b.kind == kBox || b.kind == kButton) && (o.kind == kBox || o.kind == kButton);
-                EXPECT_FALSE(o.c != b.c && captions && IntersectRect(&both, &r, &other)) << "over " << o.c->caption();
+                const bool over =
+                    IntersectRect(&both, &r, &other) && !EqualRect(&both, &r) && !EqualRect(&both, &other);
+                EXPECT_FALSE(over) << "over " << o.c->caption();
             }
         }
         // The inputs of the last two options stand right of them.
