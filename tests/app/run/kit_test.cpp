@@ -123,6 +123,7 @@ TEST(Kit, SplitsForTheJoinerTestAndTheBatchFileChecksThem) {
         std::string folder, batch, name, input, lastPiece;
         int rc;
         std::string said;
+        bool checked;  // certutil there: 99 pieces' names are tried without it, 99 hashes would take seconds
     };
     std::vector<Receiver> receivers;
     for (const Case& c : cases) {
@@ -168,19 +169,25 @@ TEST(Kit, SplitsForTheJoinerTestAndTheBatchFileChecksThem) {
         writeFile(dir + "\\damaged\\" + c.name, "earlier");
         writeFile(dir + "\\intact\\" + c.name, "earlier");
         for (const char* kind : {"intact", "damaged", "missing"})
-            receivers.push_back({dir + "\\" + kind, c.batchStem + ".bat", c.name, input, pieces.back(), 0, ""});
+            if (pieces.size() < 10 || std::string(kind) != "damaged")
+                receivers.push_back(
+                    {dir + "\\" + kind, c.batchStem + ".bat", c.name, input, pieces.back(), 0, "", pieces.size() < 10});
     }
 
     Certutil certutil;
-    certutil.standIn("win10");
-    for (Receiver& r : receivers) r.rc = runBatch(r.folder, r.batch, &r.said);
+    for (bool checked : {true, false}) {
+        if (checked) certutil.standIn("win10");
+        else certutil.none();
+        for (Receiver& r : receivers)
+            if (r.checked == checked) r.rc = runBatch(r.folder, r.batch, &r.said);
+    }
     for (const Receiver& r : receivers) {
         SCOPED_TRACE(r.folder);
         const std::string kind = r.folder.substr(r.folder.rfind('\\') + 1);
         std::vector<std::string> before = filesIn(r.folder);
         if (kind == "intact") {
             EXPECT_EQ(r.rc, 0);
-            EXPECT_TRUE(endsWith(r.said, kChecked)) << r.said;
+            EXPECT_TRUE(r.checked ? endsWith(r.said, kChecked) : r.said.find(kNotChecked) != std::string::npos) << r.said;
             EXPECT_TRUE(readFile(r.folder + "\\" + r.name) == r.input) << "the batch file did not rebuild " << r.name;
         } else if (kind == "damaged") {
             EXPECT_EQ(r.rc, 1);

@@ -33,6 +33,16 @@ TEST(Settings, LivesBesideTheProgram) {
     win.w().mnuSaveINI_Click();
     EXPECT_TRUE(fileExists(besideExe));
     EXPECT_FALSE(fileExists(dir / "cleav.ini"));
+
+    // A hard link at the name: the settings take the name, the document it led to keeps its bytes.
+    const std::string notes = besideExe.substr(0, besideExe.rfind('\\')) + "\\notes.txt";
+    writeFile(notes, "the user's notes");
+    DeleteFileA(besideExe.c_str());
+    ASSERT_TRUE(CreateHardLinkA(besideExe.c_str(), notes.c_str(), nullptr));
+    win.w().mnuSaveINI_Click();
+    EXPECT_EQ(readFile(notes), "the user's notes");
+    EXPECT_NE(readFile(besideExe), "the user's notes");
+    DeleteFileA(notes.c_str());
 }
 
 TEST(Settings, SaveInEachPhase) {
