@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <mutex>
 #include <stdexcept>
 
 #include "platform/controls.h"
@@ -133,6 +134,9 @@ int runBatch(const std::string& folder, const std::string& batchName, std::strin
     char temp[MAX_PATH], outPath[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
     GetTempFileNameA(temp, "cmd", 0, outPath);
+    // Run from several threads at once, each child inherits only its own handles.
+    static std::mutex starting;
+    std::unique_lock<std::mutex> one(starting);
     HANDLE in =
         CreateFileA("NUL", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit, OPEN_EXISTING, 0, nullptr);
     HANDLE out = CreateFileA(outPath, GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
@@ -149,6 +153,7 @@ int runBatch(const std::string& folder, const std::string& batchName, std::strin
                                        folder.c_str(), &si, &pi);
     CloseHandle(in);
     CloseHandle(out);
+    one.unlock();
     if (started) WaitForSingleObject(pi.hProcess, 60000);
     if (output) *output = readFile(outPath);
     DeleteFileA(outPath);
