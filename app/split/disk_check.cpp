@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/ansi_text.h"
 #include "platform/files.h"
 #include "platform/runtime_error.h"
 #include "split/folder_survey.h"
@@ -139,6 +140,13 @@ DiskVerdict checkDisk(const SplitJob& job, const DiskPlace& place, DiskView& vie
     return takes;
 }
 
+bool takeSmallerPieces(SplitJob& job, const DiskVerdict& disk) {
+    if (disk.smallerPieceSize <= 0) return false;
+    job.pieceSize = disk.smallerPieceSize;
+    job.pieceCount = disk.pieceCount;
+    return true;
+}
+
 namespace {
 std::string removalRefused(const std::string& path, platform::Removal removal, bool written) {
     switch (removal) {
@@ -157,9 +165,8 @@ std::string clearNames(const SplitJob& job, const std::vector<std::string>& name
     const bool known = platform::identifyFile(job.inPath, input);
     const std::vector<std::string> written = job.outputs.names(1, job.pieceCount);
     auto writes = [&](const std::string& name) {
-        std::vector<std::string> once = written;
-        addNamesOnce(once, {name});
-        return once.size() == written.size();
+        return std::any_of(written.begin(), written.end(),
+                           [&](const std::string& w) { return platform::sameFileName(w, name); });
     };
     // Every one asked first, so that a refusal leaves all of them in place.
     for (const std::string& name : names) {

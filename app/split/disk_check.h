@@ -54,6 +54,10 @@ struct DiskVerdict {
 // while the window answers.
 DiskVerdict checkDisk(const SplitJob& job, const DiskPlace& place, DiskView& view);
 
+// Takes the smaller pieces the user chose on this disk into the job; false
+// when the verdict carries none.
+bool takeSmallerPieces(SplitJob& job, const DiskVerdict& disk);
+
 // Removes the job's names listed in `names`; the input, reached by whatever
 // name, is never removed. Empty when all are gone, else the message naming
 // the first that would not go (nothing after it is touched), or a name still

@@ -1,5 +1,7 @@
 #include "split/kit.h"
 
+#include <utility>
+
 #include "platform/ansi_text.h"
 #include <windows.h>
 
@@ -9,6 +11,16 @@ std::string shellQuoted(const std::string& text) {
     std::string out = "'";
     for (char c : text) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return out + "'";
+}
+
+KitContents kitOf(const SplitOutputs& outputs, std::vector<PieceDigest> pieces, std::string wholeHex) {
+    KitContents kit;
+    kit.target = outputs.target();
+    kit.joinerName = outputs.joinerName();
+    for (size_t n = 1; n <= pieces.size(); ++n) kit.pieceNames.push_back(outputs.pieceName(static_cast<int>(n)));
+    kit.pieces = std::move(pieces);
+    kit.wholeHex = std::move(wholeHex);
+    return kit;
 }
 
 std::string checksumText(const KitContents& kit) {

@@ -19,6 +19,10 @@ struct KitContents {
     std::string wholeHex;
 };
 
+// The kit of a split's outputs: its pieces, named in order, with their
+// digests, and the whole file's hash.
+KitContents kitOf(const SplitOutputs& outputs, std::vector<PieceDigest> pieces, std::string wholeHex);
+
 // One "<64 hex digits>  <name>" line per piece, then one for the whole file.
 std::string checksumText(const KitContents& kit);
 // The joiner: checks every piece's presence, size and hash, naming each bad

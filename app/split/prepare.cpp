@@ -135,11 +135,7 @@ Outcome planThePieces(Preparing& p) {
 Outcome checkOutputFolder(Preparing& p) {
     step(252);
     const DiskVerdict disk = checkDisk(p.job, DiskPlace{}, p.view);
-    if (disk.smallerPieceSize > 0) {
-        p.view.equalPiecesChosen(disk.smallerPieceSize);
-        p.job.pieceSize = disk.smallerPieceSize;
-        p.job.pieceCount = disk.pieceCount;
-    }
+    if (takeSmallerPieces(p.job, disk)) p.view.equalPiecesChosen(p.job.pieceSize);
     switch (disk.kind) {
     case DiskVerdict::Kind::kTakes: break;
     case DiskVerdict::Kind::kDeclined: return refusal();

@@ -30,16 +30,6 @@ bool inputChanged(const SplitJob& job) {
     return job.stamped && (!platform::stampFile(job.inPath, now) || now != job.inputStamp);
 }
 
-KitContents kitOf(const SplitJob& job, InputHashes& hashes) {
-    KitContents kit;
-    kit.target = job.outputs.target();
-    kit.joinerName = job.outputs.joinerName();
-    for (int n = 1; n <= job.pieceCount; ++n) kit.pieceNames.push_back(job.outputs.pieceName(n));
-    kit.pieces = hashes.pieces();
-    kit.wholeHex = hashes.wholeHex();
-    return kit;
-}
-
 // The records written whole or not at all: a batch file cut short would
 // rejoin a file cut short. Those this run wrote go again when a later one
 // cannot be written.
@@ -227,11 +217,7 @@ private:
         const DiskVerdict disk = checkDisk(job_, DiskPlace{pieceNo + 1, start_}, view_);
         if (disk.kind != DiskVerdict::Kind::kTakes) return refusedAfterPause(disk);
         // Smaller pieces for the rest of the file; those written stay as they are.
-        if (disk.smallerPieceSize > 0) {
-            job_.pieceSize = disk.smallerPieceSize;
-            job_.pieceCount = disk.pieceCount;
-            end_ = start_ + job_.pieceSize;
-        }
+        if (takeSmallerPieces(job_, disk)) end_ = start_ + job_.pieceSize;
         const std::string refused = cleared(disk.removeFirst);
         if (!refused.empty())
             return RunOutcome{Kind::kRefused, stoppedAfterPauseText(refused), Severity::kError};
@@ -249,7 +235,7 @@ private:
 
     Stop records() {
         RunOutcome completed(Kind::kCompleted);
-        writeRecords(job_, kitOf(job_, hashes_), view_, completed);
+        writeRecords(job_, kitOf(job_.outputs, hashes_.pieces(), hashes_.wholeHex()), view_, completed);
         return completed;
     }
 

@@ -103,17 +103,14 @@ SplitOutputs::Steps SplitOutputs::recordSteps(RecordKind kind) { return rowOf(ki
 
 int64_t SplitOutputs::recordsLength(int pieceCount, int64_t pieceSize, int64_t fileSize) const {
     const std::string anyHash(64, '0');
-    KitContents kit;
-    kit.target = target_;
-    kit.joinerName = joinerName();
+    std::vector<PieceDigest> pieces;
     int64_t left = fileSize;
     for (int n = 1; n <= pieceCount; ++n) {
         const int64_t size = left < pieceSize ? left : pieceSize;
         left -= size;
-        kit.pieceNames.push_back(pieceName(n));
-        kit.pieces.push_back(PieceDigest{size, anyHash});
+        pieces.push_back(PieceDigest{size, anyHash});
     }
-    kit.wholeHex = anyHash;
+    const KitContents kit = kitOf(*this, std::move(pieces), anyHash);
     int64_t bytes = 0;
     for (RecordKind kind : recordKinds()) {
         std::string text;
